@@ -1,0 +1,41 @@
+#include <memory>
+
+#include "state/session.h"
+#include "state/settings_file.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr std::uint8_t kPartisanShareAtStart = 80;
+
+}  // namespace
+
+// "Start" on the title menu: a fresh game screen, the two names, the starting economy and the
+// display settings.
+void Session::newGame() {
+  discardGame();
+  game_ = std::make_unique<Game>(*this);
+  Game& game = *game_;
+  game.Form_Load();
+  openScreen(Screen::Main);
+
+  game.setPartisanShare(kPartisanShareAtStart);
+  game.set(Quantity::Procentu, 100 - kPartisanShareAtStart);
+  game.setName(Quantity::jmeno, ui_.input("Jaké je vaše jméno?", "Jak se jmenujete?", "No Name"));
+  game.setName(Quantity::stat,
+               ui_.input("Jak se bude jmenovat vaše země?", "Jak nazvete svou zemi?", "Kačerov"));
+  game.set(Quantity::rozpocet, -titleMenuDraw(190, 40));
+  game.set(Quantity::kasa, titleMenuDraw(18000, 9000));
+  game.set(Quantity::zisk, titleMenuDraw(3, 1));
+
+  if (const auto look = readDisplaySettings(folder_ / "data.dat")) {
+    game.applyLook(*look);
+  } else {
+    ui_.message(Icon::Critical, "CHYBA",
+                "Bohužel hra nemůže najít soubor kde jse uloženo nastavení.");
+  }
+  closeScreen(Screen::Menu);
+}
+
+}  // namespace velmoran

@@ -1,0 +1,162 @@
+#include "state/game.h"
+
+#include <cmath>
+
+#include "state/data_text.h"
+#include "state/decimal_text.h"
+#include "state/game_files.h"
+#include "state/session.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr double kBankruptcyLine = -15000;
+constexpr double kWinningTerritory = 99;
+constexpr int kReportPrice = 20;
+
+constexpr char kMissingDataText[] =
+    "Bohužel hra nemůže najít část zdrojových souborů.\n"
+    " Zkuste ji znovu nakopírovat, popřípadě nainstalovat.";
+
+bool neverNegative(Quantity q) {
+  return q == Quantity::tp || q == Quantity::arm || q == Quantity::os || q == Quantity::par ||
+         q == Quantity::brd;
+}
+
+}  // namespace
+
+Game::Game(Session& session) : session_(session) {}
+
+WorkingVars& Game::vars() {
+  return session_.vars();
+}
+
+Ui& Game::ui() {
+  return session_.ui();
+}
+
+void Game::changed() {
+  ui().gameScreenChanged();
+}
+
+double Game::value(Quantity q) const {
+  return numericPrefix(text(q));
+}
+
+void Game::set(Quantity q, double value) {
+  screen_.texts[indexOf(q)] = decimalText(value);
+  changed();
+  runChangeRule(q);
+}
+
+void Game::setName(Quantity q, const std::string& name) {
+  screen_.texts[indexOf(q)] = name;
+  changed();
+}
+
+void Game::runChangeRule(Quantity q) {
+  const double v = value(q);
+  if (q == Quantity::kasa) {
+    if (v < kBankruptcyLine) {
+      ui().message(Icon::Critical, "Prohra", "Prohráls.\n Tvá zem zkrachovala.");
+      GameOver();
+    }
+  } else if (q == Quantity::Procentu) {
+    if (v <= 0) GameOver();
+    if (v >= kWinningTerritory) {
+      ui().message(Icon::None, "VYHRÁLS",
+                   "GRATULUJI zničil jsi partyzány a ochránil jsi svoji zemi.");
+      GameOver();
+    }
+  } else if (neverNegative(q) && v < 0) {
+    set(q, 0);
+  }
+}
+
+void Game::setInfo(const std::string& text) {
+  screen_.info = text;
+  ui().infoTextChanged(text);
+  changed();
+  info_Change();
+}
+
+void Game::info_Change() {
+  WorkingVars& v = vars();
+  add(Quantity::kasa, v.moneyAmount);
+  if (v.buttonMode == 1) {
+    screen_.okVisible = true;
+    screen_.anoVisible = screen_.neVisible = false;
+  } else if (v.buttonMode == 2) {
+    screen_.okVisible = false;
+    screen_.anoVisible = screen_.neVisible = true;
+  }
+  if (v.questionCode == -1) {
+    screen_.okVisible = screen_.anoVisible = screen_.neVisible = false;
+  } else if (v.questionCode == 0) {
+    screen_.okVisible = true;
+    screen_.anoVisible = screen_.neVisible = false;
+  }
+  changed();
+}
+
+void Game::otevri() {
+  WorkingVars& v = vars();
+  const auto bytes = readGameFile(session_.folder() / "data" / v.textFileName);
+  const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
+  if (!record) {
+    ui().message(Icon::Critical, "CHYBA", kMissingDataText);
+    return;
+  }
+  v.questionCode = record->questionCode;
+  v.infoText = record->infoText;
+  v.buttonMode = record->buttonMode;
+  v.moneyAmount = record->moneyAmount;
+  v.monthEnd = record->monthEnd;
+  setInfo(v.infoText);
+}
+
+bool Game::Kontrola() {
+  vars().mayAct = !screen_.anyAnswerButtonVisible();
+  return vars().mayAct;
+}
+
+std::uint8_t Game::nahoda(std::uint8_t drawRange, std::uint8_t drawBase) {
+  WorkingVars& v = vars();
+  v.drawRange = drawRange;
+  v.drawBase = drawBase;
+  const float r = session_.random().next();
+  const float drawn = static_cast<float>(v.drawRange) * r + static_cast<float>(v.drawBase);
+  v.drawnNumber = static_cast<std::uint8_t>(std::floor(drawn));
+  return v.drawnNumber;
+}
+
+void Game::setPartisanShare(std::uint8_t share) {
+  screen_.partisanShare = share;
+  changed();
+}
+
+void Game::applyLook(const DisplaySettings& look) {
+  screen_.look = look;
+  changed();
+}
+
+void Game::Form_Load() {
+  vars().textFileName = "welcome.ini";
+  otevri();
+}
+
+void Game::Command1_Click() {
+  add(Quantity::kasa, -kReportPrice);
+  screen_.reportVisible = true;
+  changed();
+}
+
+void Game::menuCommand(MenuEntry entry) {
+  if (!screen_.menuEnabled[indexOf(entry)]) return;
+  // The commands of the menus come with their own rules; until then an allowed command
+  // does nothing.
+  Kontrola();
+}
+
+}  // namespace velmoran

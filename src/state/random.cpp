@@ -1,0 +1,25 @@
+#include "state/random.h"
+
+#include <cmath>
+
+namespace velmoran {
+
+namespace {
+constexpr std::uint32_t kMultiplier = 1140671485u;
+constexpr std::uint32_t kIncrement = 12820163u;
+constexpr std::uint32_t kMask = (1u << 24) - 1;
+constexpr float kScale = 16777216.0f;
+}  // namespace
+
+float Random::next() {
+  state_ = (state_ * kMultiplier + kIncrement) & kMask;
+  return static_cast<float>(state_) / kScale;
+}
+
+int Random::oneTo(int k) {
+  const float r = next();
+  const float scaled = static_cast<float>(k) * r + 1.0f;
+  return static_cast<int>(std::floor(scaled));
+}
+
+}  // namespace velmoran

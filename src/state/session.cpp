@@ -1,0 +1,155 @@
+#include "state/session.h"
+
+#include <cmath>
+#include <utility>
+
+#include "state/best_scores.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr Screen kAllScreens[] = {Screen::Menu,      Screen::Main,  Screen::Prohra, Screen::Vzpoura,
+                                  Screen::Nastaveni, Screen::About, Screen::Splash};
+
+constexpr char kMissingBestScores[] =
+    "Bohužel hra nemůže najít soubor kde jsou uloženy výsledky nejlepších hráčů.";
+
+std::size_t slot(Screen screen) {
+  return static_cast<std::size_t>(screen);
+}
+
+}  // namespace
+
+Session::Session(Ui& ui, std::filesystem::path folder) : ui_(ui), folder_(std::move(folder)) {}
+
+Session::~Session() = default;
+
+bool Session::isOpen(Screen screen) const {
+  return open_[slot(screen)];
+}
+
+bool Session::anyScreenOpen() const {
+  for (bool open : open_) {
+    if (open) return true;
+  }
+  return false;
+}
+
+void Session::openScreen(Screen screen) {
+  if (open_[slot(screen)]) return;
+  open_[slot(screen)] = true;
+  ui_.openScreen(screen);
+}
+
+void Session::closeScreen(Screen screen) {
+  if (!open_[slot(screen)]) return;
+  open_[slot(screen)] = false;
+  ui_.closeScreen(screen);
+}
+
+void Session::openTitleMenu() {
+  openScreen(Screen::Menu);
+}
+
+void Session::start() {
+  if (finished_ || !isOpen(Screen::Menu)) return;
+  try {
+    newGame();
+  } catch (const GameEnded&) {
+    discardGame();
+  }
+}
+
+int Session::titleMenuDraw(int range, int base) {
+  const double r = random_.next();
+  return static_cast<int>(std::floor(r * range + base));
+}
+
+void Session::showBestScores() {
+  const BestScoresReading reading = readBestScores(folder_ / "best.dat");
+  bestScoresShown_ = {};
+  for (std::size_t i = 0; i < reading.fields.size() && i < bestScoresShown_.size(); ++i) {
+    bestScoresShown_[i] = reading.fields[i];
+  }
+  openScreen(Screen::Prohra);
+  ui_.bestScoresChanged();
+  if (reading.table) {
+    ui_.playSound("top.dat");
+  } else {
+    ui_.message(Icon::Critical, "CHYBA", kMissingBestScores);
+  }
+}
+
+void Session::quit() {
+  for (Screen screen : kAllScreens) closeScreen(screen);
+  game_.reset();
+  finished_ = true;
+}
+
+void Session::closeBestScores() {
+  if (!isOpen(Screen::Prohra)) return;
+  openScreen(Screen::Menu);
+  closeScreen(Screen::Prohra);
+}
+
+template <typename Handler>
+void Session::play(Handler&& handler) {
+  if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
+  try {
+    handler(*game_);
+  } catch (const GameEnded&) {
+    discardGame();
+  }
+}
+
+void Session::menuCommand(MenuEntry entry) {
+  if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
+  if (entry == MenuEntry::mnewgame || entry == MenuEntry::mkonec) {
+    abandonGame();
+    return;
+  }
+  play([entry](Game& game) { game.menuCommand(entry); });
+}
+
+void Session::ok() {
+  play([](Game& game) {
+    if (game.screen().okVisible) game.ok_Click();
+  });
+}
+
+void Session::ano() {
+  play([](Game& game) {
+    if (game.screen().anoVisible) game.ano_Click();
+  });
+}
+
+void Session::ne() {
+  play([](Game& game) {
+    if (game.screen().neVisible) game.ne_Click();
+  });
+}
+
+void Session::buyReport() {
+  play([](Game& game) { game.Command1_Click(); });
+}
+
+void Session::closedByPlayer(Screen screen) {
+  if (screen == Screen::Main) {
+    discardGame();
+  } else {
+    closeScreen(screen);
+  }
+}
+
+void Session::abandonGame() {
+  openScreen(Screen::Menu);
+  discardGame();
+}
+
+void Session::discardGame() {
+  closeScreen(Screen::Main);
+  game_.reset();
+}
+
+}  // namespace velmoran

@@ -1,0 +1,86 @@
+#include "state/game.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr std::int32_t kAcquaintance = 1;
+constexpr std::int32_t kDeposition = 999;
+constexpr std::int32_t kAssassination = 9999;
+constexpr std::int32_t kNoQuestion = -1;
+
+struct Change {
+  Quantity quantity;
+  int delta;
+};
+
+struct Answer {
+  std::int32_t questionCode;
+  Change changes[3];
+  int changeCount;
+  bool clearsPanelFirst;  // 8888 empties the panel before its changes
+};
+
+// What a Yes does to the country, question by question.
+constexpr Answer kYesAnswers[] = {
+    {99999, {{Quantity::rozpocet, -25}, {Quantity::delo, 2}}, 2, false},
+    {999999, {{Quantity::rozpocet, -10}}, 1, false},
+    {88, {{Quantity::rozpocet, -30}, {Quantity::chuo, 3}, {Quantity::into, 1}}, 3, false},
+    {888, {{Quantity::rozpocet, 50}, {Quantity::delo, 2}}, 2, false},
+    {8888, {{Quantity::chuo, 2}, {Quantity::into, 1}}, 2, true},
+    {88888, {{Quantity::rozpocet, -40}, {Quantity::into, 3}}, 2, false},
+    {888888, {{Quantity::rozpocet, 35}, {Quantity::rol, 3}}, 2, false},
+    {77, {{Quantity::rolo, -1}, {Quantity::into, -1}, {Quantity::delo, -1}}, 3, false},
+};
+
+constexpr std::int32_t kDeclinable[] = {77, 88, 888, 8888, 88888, 888888, 999, 9999, 99999, 999999};
+
+const Answer* yesAnswerFor(std::int32_t code) {
+  for (const Answer& answer : kYesAnswers) {
+    if (answer.questionCode == code) return &answer;
+  }
+  return nullptr;
+}
+
+bool isDeclinable(std::int32_t code) {
+  for (std::int32_t c : kDeclinable) {
+    if (c == code) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void Game::ano_Click() {
+  WorkingVars& v = vars();
+  if (const Answer* answer = yesAnswerFor(v.questionCode)) {
+    if (answer->clearsPanelFirst) setInfo("");
+    for (int i = 0; i < answer->changeCount; ++i) {
+      add(answer->changes[i].quantity, answer->changes[i].delta);
+    }
+    v.questionCode = kNoQuestion;
+  }
+  setInfo("");
+  if (v.questionCode == kAcquaintance) {
+    v.textFileName = "seznameni.ini";
+    otevri();
+    v.partner = true;
+  } else if (v.questionCode == kDeposition || v.questionCode == kAssassination) {
+    v.textBaseName = v.questionCode == kDeposition ? "sesazeni" : "atentat";
+    kratkanahoda();
+    otevri();
+  }
+}
+
+void Game::ne_Click() {
+  WorkingVars& v = vars();
+  if (v.questionCode == kAcquaintance) {
+    v.buttonMode = 1;
+    setInfo("Hlupáku");
+  } else if (isDeclinable(v.questionCode)) {
+    v.questionCode = kNoQuestion;
+    setInfo("");
+  }
+}
+
+}  // namespace velmoran

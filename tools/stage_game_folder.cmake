@@ -1,0 +1,15 @@
+# Copies the game folder from SOURCE to TARGET: data/ and the sounds are replaced, the player's
+# best.dat and data.dat are copied only where none exist yet.
+file(REMOVE_RECURSE ${TARGET}/data)
+file(MAKE_DIRECTORY ${TARGET})
+file(COPY ${SOURCE}/data DESTINATION ${TARGET})
+foreach(sound top.dat sound.dat about.dat)
+  if(EXISTS ${SOURCE}/${sound})
+    file(COPY ${SOURCE}/${sound} DESTINATION ${TARGET})
+  endif()
+endforeach()
+foreach(player_file best.dat data.dat)
+  if(EXISTS ${SOURCE}/${player_file} AND NOT EXISTS ${TARGET}/${player_file})
+    file(COPY ${SOURCE}/${player_file} DESTINATION ${TARGET})
+  endif()
+endforeach()
