@@ -1,3 +1,27 @@
+// The terminal edition: plays the game from standard input, one command a line, and prints a
+// transcript of everything the screens would show. Run it in the game folder.
+#include <filesystem>
+#include <iostream>
+
+#include "console/console_commands.h"
+#include "console/console_ui.h"
+#include "console/line_source.h"
+#include "state/session.h"
+
 int main() {
+  using namespace velmoran;
+  LineSource lines(std::cin);
+  ConsoleUi ui(lines, std::cout);
+  Session session(ui, std::filesystem::current_path());
+  ui.attach(session);
+  ConsoleCommands commands(session, ui, std::cout);
+
+  session.openTitleMenu();
+  while (!session.finished() && session.anyScreenOpen()) {
+    const auto line = lines.next();
+    if (!line) break;
+    commands.run(*line);
+  }
+  std::cout.flush();
   return 0;
 }

@@ -93,16 +93,6 @@ void Session::closeBestScores() {
   closeScreen(Screen::Prohra);
 }
 
-template <typename Handler>
-void Session::play(Handler&& handler) {
-  if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
-  try {
-    handler(*game_);
-  } catch (const GameEnded&) {
-    discardGame();
-  }
-}
-
 void Session::menuCommand(MenuEntry entry) {
   if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
   if (entry == MenuEntry::mnewgame || entry == MenuEntry::mkonec) {

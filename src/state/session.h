@@ -57,13 +57,23 @@ class Session {
   // The player closed a window with its close box.
   void closedByPlayer(Screen screen);
 
+  // Runs a handler of the game screen while it takes input. If the game ends inside it, the
+  // rest of the handler is cut off and the game is discarded.
+  template <typename Handler>
+  void play(Handler&& handler) {
+    if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
+    try {
+      handler(*game_);
+    } catch (const GameEnded&) {
+      discardGame();
+    }
+  }
+
   // Used by the rules.
   void openScreen(Screen screen);
   void closeScreen(Screen screen);
 
  private:
-  template <typename Handler>
-  void play(Handler&& handler);
   void abandonGame();
   void discardGame();
   void newGame();

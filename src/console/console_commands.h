@@ -1,0 +1,33 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "console/console_ui.h"
+#include "state/session.h"
+
+namespace velmoran {
+
+// Carries out one line of the terminal edition's script where the player is: on the title
+// menu, the game screen, the rebellion screen or the best-scores screen.
+class ConsoleCommands {
+ public:
+  ConsoleCommands(Session& session, ConsoleUi& ui, std::ostream& out)
+      : session_(session), ui_(ui), out_(out) {}
+
+  void run(const std::string& line);
+
+ private:
+  bool onTitleMenu(const std::string& command);
+  bool onBestScores(const std::string& command);
+  bool onGameScreen(const std::string& command, const std::string& argument);
+  void pressButton(const std::string& button);
+  void printState();
+  void setQuantity(const std::string& argument);
+
+  Session& session_;
+  ConsoleUi& ui_;
+  std::ostream& out_;
+};
+
+}  // namespace velmoran

@@ -1,0 +1,63 @@
+#include "console/console_ui.h"
+
+#include "state/session.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr char kCancel[] = "<cancel>";
+
+}  // namespace
+
+void ConsoleUi::message(Icon icon, const std::string& title, const std::string& text) {
+  out_ << "MSG | " << iconName(icon) << " | " << transcriptField(title) << " | "
+       << transcriptField(text) << '\n';
+}
+
+bool ConsoleUi::askYesNo(const std::string& title, const std::string& text) {
+  out_ << "ASK | " << transcriptField(title) << " | " << transcriptField(text) << '\n';
+  for (;;) {
+    const auto answer = lines_.next();
+    if (!answer) return false;  // the end of input answers No
+    if (*answer == "ano") return true;
+    if (*answer == "ne") return false;
+    error("odpovězte ano, nebo ne");
+  }
+}
+
+std::string ConsoleUi::input(const std::string& title, const std::string& prompt,
+                             const std::string& defaultAnswer) {
+  out_ << "INPUT | " << transcriptField(title) << " | " << transcriptField(prompt) << " | "
+       << transcriptField(defaultAnswer) << '\n';
+  const auto answer = lines_.next();
+  if (!answer || *answer == kCancel) return "";
+  return answer->empty() ? defaultAnswer : *answer;
+}
+
+void ConsoleUi::openScreen(Screen screen) {
+  out_ << "SCREEN | " << screenName(screen) << " | open\n";
+}
+
+void ConsoleUi::closeScreen(Screen screen) {
+  out_ << "SCREEN | " << screenName(screen) << " | closed\n";
+}
+
+void ConsoleUi::infoTextChanged(const std::string& text) {
+  out_ << "INFO | " << transcriptField(text) << '\n';
+}
+
+void ConsoleUi::bestScoresChanged() {
+  if (!session_) return;
+  const auto& fields = session_->bestScoresShown();
+  for (std::size_t row = 0; row < 3; ++row) {
+    out_ << "TOP | " << transcriptField(fields[2 * row]) << " | "
+         << transcriptField(fields[2 * row + 1]) << '\n';
+  }
+}
+
+void ConsoleUi::error(const std::string& reason) {
+  out_ << "ERR | " << reason << '\n';
+}
+
+}  // namespace velmoran
