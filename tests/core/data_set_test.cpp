@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/best_scores.h"
@@ -276,6 +277,36 @@ TEST(DataSet, EventsMoveModestSums) {
     if (it == records().end()) continue;
     SCOPED_TRACE(file.name);
     EXPECT_LE(std::abs(it->second.moneyAmount * timesCharged(file, it->second)), kLargestSum);
+  }
+}
+
+// The sums a text names in dollars ("stála 400$"), leaving out monthly ones ("10$ měsíčně").
+std::vector<long> sumsNamed(const std::string& text) {
+  constexpr std::string_view kMonthly = " měsíčně";
+  std::vector<long> sums;
+  for (std::size_t dollar = text.find('$'); dollar != std::string::npos;
+       dollar = text.find('$', dollar + 1)) {
+    std::size_t start = dollar;
+    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') --start;
+    if (start == dollar || text.compare(dollar + 1, kMonthly.size(), kMonthly) == 0) continue;
+    sums.push_back(std::stol(text.substr(start, dollar - start)));
+  }
+  return sums;
+}
+
+TEST(DataSet, TextsNameTheSumTheyMove) {
+  for (const DataFile& file : dataFiles()) {
+    const auto it = records().find(file.name);
+    if (it == records().end()) continue;
+    SCOPED_TRACE(file.name);
+    const DataText& r = it->second;
+    const std::vector<long> named = sumsNamed(r.infoText);
+    if (r.moneyAmount == 0) {
+      EXPECT_TRUE(named.empty()) << "names a sum it does not move";
+    } else {
+      ASSERT_EQ(named.size(), 1u) << "should name the one sum it moves";
+      EXPECT_EQ(named[0], std::abs(r.moneyAmount * timesCharged(file, r)));
+    }
   }
 }
 
