@@ -153,10 +153,9 @@ void Game::Command1_Click() {
 }
 
 void Game::menuCommand(MenuEntry entry) {
-  if (!screen_.menuEnabled[indexOf(entry)]) return;
-  // The commands of the menus come with their own rules; until then an allowed command
-  // does nothing.
-  Kontrola();
+  if (!screen_.menuEnabled[indexOf(entry)] || !Kontrola()) return;
+  // "Nic" lets the month pass; the other commands of the menus are not part of the game yet.
+  if (entry == MenuEntry::noo) noo_Click();
 }
 
 }  // namespace velmoran

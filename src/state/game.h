@@ -60,6 +60,7 @@ class Game {
   void ne_Click();
   void Command1_Click();  // buys the secret police report
   void menuCommand(MenuEntry entry);
+  void noo_Click();  // "Nic"
 
   // Monthly events: each leaves the chosen file in the text file name.
   void mesicninahoda();
