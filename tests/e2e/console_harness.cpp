@@ -1,0 +1,188 @@
+#include "console_harness.h"
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "state/cp1250.h"
+
+namespace velmoran::e2e {
+
+namespace fs = std::filesystem;
+
+const char kDefaultBestScores[] = "Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n10\r\n";
+const char kWelcome[] = "Vítejte, velmorane!";
+const char kStart[] = "start\n\n\n";
+
+namespace {
+
+std::string quoted(const fs::path& path) {
+  return "'" + path.string() + "'";
+}
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeAll(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::size_t Transcript::find(const std::string& line, std::size_t from) const {
+  for (std::size_t i = from; i < lines.size(); ++i) {
+    if (lines[i] == line) return i;
+  }
+  return lines.size();
+}
+
+bool Transcript::hasPrefix(const std::string& prefix) const {
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const std::string& line) { return startsWith(line, prefix); });
+}
+
+std::vector<State> Transcript::states() const {
+  std::vector<State> result;
+  State* open = nullptr;
+  for (const auto& line : lines) {
+    if (startsWith(line, "jmeno=")) open = &result.emplace_back();
+    if (!open) continue;
+    const auto eq = line.find('=');
+    (*open)[line.substr(0, eq)] = eq == std::string::npos ? "" : line.substr(eq + 1);
+    if (startsWith(line, "info=")) open = nullptr;
+  }
+  return result;
+}
+
+Lines Transcript::slice(std::size_t from, std::size_t count) const {
+  from = std::min(from, lines.size());
+  return Lines(lines.begin() + from, lines.begin() + std::min(from + count, lines.size()));
+}
+
+Lines Transcript::between(std::size_t n) const {
+  std::size_t block = 0, from = lines.size();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (startsWith(lines[i], "info=") && block++ == n) from = i + 1;
+    if (startsWith(lines[i], "jmeno=") && i >= from) return slice(from, i - from);
+  }
+  return slice(from);
+}
+
+GameFolder::GameFolder() {
+  std::string pattern = (fs::temp_directory_path() / "velmoran-e2e-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  root_ = pattern;
+  game_ = root_ / "game";
+  fs::create_directories(game_ / "data");
+}
+
+GameFolder::~GameFolder() {
+  std::error_code ec;
+  fs::remove_all(root_, ec);
+}
+
+void GameFolder::writeBytes(const std::string& relative, const std::string& bytes) {
+  writeAll(game_ / relative, bytes);
+}
+
+void GameFolder::writeText(const std::string& relative, const std::string& utf8) {
+  writeBytes(relative, utf8ToCp1250(utf8));
+}
+
+std::string GameFolder::readBytes(const std::string& relative) const {
+  return readAll(game_ / relative);
+}
+
+void GameFolder::remove(const std::string& relative) {
+  fs::remove_all(game_ / relative);
+}
+
+Lines GameFolder::fileNames() const {
+  Lines names;
+  for (const auto& entry : fs::directory_iterator(game_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+Transcript GameFolder::play(const std::string& script) const {
+  writeAll(root_ / "script", script);
+  const std::string command = "cd " + quoted(game_) + " && " + quoted(VELMORAN_CONSOLE) + " < " +
+                              quoted(root_ / "script") + " > " + quoted(root_ / "transcript");
+  const int status = std::system(command.c_str());
+  Transcript t;
+  t.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  t.bytes = readAll(root_ / "transcript");
+  std::size_t start = 0;
+  while (start < t.bytes.size()) {
+    const auto end = std::min(t.bytes.find('\n', start), t.bytes.size());
+    t.lines.push_back(t.bytes.substr(start, end - start));
+    start = end + 1;
+  }
+  return t;
+}
+
+std::string record(int question, const std::string& text, int buttons, long long money,
+                   int monthEnd) {
+  return std::to_string(question) + "\r\n\"" + text + "\"\r\n" + std::to_string(buttons) + ", " +
+         std::to_string(money) + ", " + std::to_string(monthEnd) + "\r\n";
+}
+
+void writeCraftedSet(GameFolder& folder) {
+  folder.writeText("data/welcome.ini", record(0, kWelcome, 1, 0, 0));
+  for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "77", "8", "9", "10"}) {
+    const std::string event = std::string("nahoda") + n;
+    folder.writeText("data/" + event + ".ini",
+                     record(0, "Událost " + event, 1, craftedMoney("Událost " + event), 1));
+  }
+  for (int n = 1; n <= 10; ++n) {
+    const std::string text = "Zpráva nahod" + std::to_string(n);
+    folder.writeText("data/nahod" + std::to_string(n) + ".ini",
+                     record(0, text, 1, craftedMoney(text), 1));
+  }
+  folder.writeText("data/seznameni.ini", record(0, "Seznámení s krásnou cizinkou", 1, 0, 0));
+  for (const char* base : {"sesazeni", "atentat"}) {
+    for (const char* n : {"1", "2"}) {
+      folder.writeText(std::string("data/") + base + n + ".ini",
+                       record(0, std::string("Spiknutí ") + base, 1, 0, 0));
+    }
+  }
+  folder.writeBytes("best.dat", kDefaultBestScores);
+  folder.writeBytes("data.dat", " 1 \r\n 1 \r\n 1 \r\n");
+}
+
+long long craftedMoney(const std::string& info) {
+  const auto digits = info.find_first_of("0123456789");
+  if (digits == std::string::npos) return 0;
+  const long long n = std::stoll(info.substr(digits));
+  if (startsWith(info, "Událost nahoda")) return -10 * n;
+  if (startsWith(info, "Zpráva nahod")) return 5 * n;
+  return 0;
+}
+
+std::string utf8ToCp1250(const std::string& utf8) {
+  const auto bytes = encodeCp1250(utf8);
+  if (!bytes) throw std::invalid_argument("not windows-1250 text: " + utf8);
+  return *bytes;
+}
+
+long long number(const State& state, const std::string& name) {
+  const auto it = state.find(name);
+  if (it == state.end()) throw std::out_of_range("no quantity " + name);
+  return std::stoll(it->second);
+}
+
+}  // namespace velmoran::e2e

@@ -1,0 +1,68 @@
+#pragma once
+
+// Runs the terminal edition on a script in a temporary game folder and reads its transcript.
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace velmoran::e2e {
+
+using Lines = std::vector<std::string>;
+using State = std::map<std::string, std::string>;
+
+struct Transcript {
+  int exitStatus = -1;
+  std::string bytes;
+  Lines lines;
+
+  // Index of the first line equal to `line` at or after `from`, or lines.size().
+  std::size_t find(const std::string& line, std::size_t from = 0) const;
+  bool has(const std::string& line) const { return find(line) < lines.size(); }
+  bool hasPrefix(const std::string& prefix) const;
+  Lines slice(std::size_t from, std::size_t count = 1000) const;
+  // Every block printed by `state`, and the lines printed after the n-th block, up to the next.
+  std::vector<State> states() const;
+  Lines between(std::size_t n) const;
+};
+
+// A game folder of its own, removed with the object.
+class GameFolder {
+ public:
+  GameFolder();
+  ~GameFolder();
+  GameFolder(const GameFolder&) = delete;
+  GameFolder& operator=(const GameFolder&) = delete;
+
+  const std::filesystem::path& path() const { return game_; }
+  void writeBytes(const std::string& relative, const std::string& bytes);
+  void writeText(const std::string& relative, const std::string& utf8);  // as windows-1250
+  std::string readBytes(const std::string& relative) const;
+  void remove(const std::string& relative);
+  Lines fileNames() const;  // top level, sorted
+
+  Transcript play(const std::string& script) const;
+
+ private:
+  std::filesystem::path root_, game_;
+};
+
+// One data text record, with CR LF line ends.
+std::string record(int question, const std::string& text, int buttons, long long money,
+                   int monthEnd);
+
+// A minimal data set whose texts name their files: "Událost nahodaN" (money -10 N, Ok ends the
+// month), "Zpráva nahodN" (money 5 N, Ok ends the month), a welcome text with a plain Ok, the
+// answers' texts, best.dat with Ala 30, Bob 20, Cyril 10 and data.dat 1, 1, 1.
+void writeCraftedSet(GameFolder& folder);
+long long craftedMoney(const std::string& info);
+
+extern const char kDefaultBestScores[];
+extern const char kWelcome[];
+extern const char kStart[];  // starts a game accepting both default names
+
+std::string utf8ToCp1250(const std::string& utf8);
+long long number(const State& state, const std::string& name);
+
+}  // namespace velmoran::e2e
