@@ -61,8 +61,8 @@ std::string resolveReferences(const std::string& utf8) {
         cp = cp * 10 + static_cast<unsigned long>(utf8[j] - '0');
         ++j;
       }
-      const bool valid = j > i + 2 && j < utf8.size() && utf8[j] == ';' && cp > 0 &&
-                         cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+      const bool valid = j > i + 2 && j < utf8.size() && utf8[j] == ';' && cp <= 0x10FFFF &&
+                         !(cp >= 0xD800 && cp <= 0xDFFF);
       if (valid) {
         appendUtf8(out, static_cast<char32_t>(cp));
         i = j + 1;

@@ -84,6 +84,14 @@ std::optional<std::u32string> utf8CodePoints(std::string_view utf8) {
   return out;
 }
 
+std::string firstCharacters(const std::string& utf8, std::size_t count) {
+  const auto codePoints = utf8CodePoints(utf8);
+  if (!codePoints || codePoints->size() <= count) return utf8;
+  std::string out;
+  for (std::size_t i = 0; i < count; ++i) appendUtf8(out, (*codePoints)[i]);
+  return out;
+}
+
 bool cp1250HasCharacter(char32_t codePoint) {
   return byteFor(codePoint).has_value();
 }

@@ -17,6 +17,8 @@ std::optional<std::string> encodeCp1250(std::string_view utf8);
 // Each code point of a UTF-8 text, or empty if the text is not valid UTF-8.
 std::optional<std::u32string> utf8CodePoints(std::string_view utf8);
 void appendUtf8(std::string& out, char32_t codePoint);
+// The first `count` characters of a UTF-8 text (the whole text if it is not valid UTF-8).
+std::string firstCharacters(const std::string& utf8, std::size_t count);
 
 bool cp1250HasCharacter(char32_t codePoint);
 

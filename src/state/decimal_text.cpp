@@ -72,9 +72,9 @@ double numericPrefix(std::string_view text) {
 
 std::optional<long long> strictWholeNumber(std::string_view text) {
   text = trimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  const bool negative = text.front() == '-';
+  const bool positive = !text.empty() && text.front() == '+';
+  if (positive) text.remove_prefix(1);
+  const bool negative = !positive && !text.empty() && text.front() == '-';
   const std::string_view digits = negative ? text.substr(1) : text;
   if (digits.empty()) return std::nullopt;
   for (char c : digits) {

@@ -1,7 +1,9 @@
 #include "state/game.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "state/cp1250.h"
 #include "state/data_text.h"
 #include "state/decimal_text.h"
 #include "state/game_files.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr double kBankruptcyLine = -15000;
 constexpr double kWinningTerritory = 99;
 constexpr int kReportPrice = 20;
+// As much as an input box takes; it also keeps "best.dat" small enough to be read back.
+constexpr std::size_t kLongestName = 255;
 
 constexpr char kMissingDataText[] =
     "Bohužel hra nemůže najít část zdrojových souborů.\n"
@@ -51,7 +55,7 @@ void Game::set(Quantity q, double value) {
 }
 
 void Game::setName(Quantity q, const std::string& name) {
-  screen_.texts[indexOf(q)] = name;
+  screen_.texts[indexOf(q)] = firstCharacters(name, kLongestName);
   changed();
 }
 
@@ -127,7 +131,9 @@ std::uint8_t Game::nahoda(std::uint8_t drawRange, std::uint8_t drawBase) {
   v.drawBase = drawBase;
   const float r = session_.random().next();
   const float drawn = static_cast<float>(v.drawRange) * r + static_cast<float>(v.drawBase);
-  v.drawnNumber = static_cast<std::uint8_t>(std::floor(drawn));
+  // At the generator's largest value single precision can round up to one past the range.
+  const float highest = static_cast<float>(v.drawBase + std::max(v.drawRange, std::uint8_t{1}) - 1);
+  v.drawnNumber = static_cast<std::uint8_t>(std::min(std::floor(drawn), highest));
   return v.drawnNumber;
 }
 

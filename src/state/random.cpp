@@ -1,5 +1,6 @@
 #include "state/random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmoran {
@@ -19,7 +20,8 @@ float Random::next() {
 int Random::oneTo(int k) {
   const float r = next();
   const float scaled = static_cast<float>(k) * r + 1.0f;
-  return static_cast<int>(std::floor(scaled));
+  // At the generator's largest value single precision rounds k * R + 1 up to k + 1.
+  return std::min(static_cast<int>(std::floor(scaled)), k);
 }
 
 }  // namespace velmoran
