@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <string>
+
+namespace velmoran {
+
+// The best-scores screen `prohra`: the three best rulers and the months they ruled.
+class BestScoresWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BestScoresWindow(QWidget* parent = nullptr);
+
+  // The six fields in file order: jm0, sc0, jm1, sc1, jm2, sc2.
+  void showScores(const std::array<std::string, 6>& fields);
+
+ signals:
+  void okClicked();
+
+ private:
+  std::array<QLineEdit*, 6> fields_{};
+};
+
+}  // namespace velmoran

@@ -1,0 +1,14 @@
+#include "screens/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace velmoran {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+}  // namespace velmoran

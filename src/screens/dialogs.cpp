@@ -1,0 +1,52 @@
+#include "screens/dialogs.h"
+
+#include <QAbstractButton>
+
+namespace velmoran {
+
+namespace {
+
+QMessageBox::Icon boxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return QMessageBox::NoIcon;
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Warning:
+      return QMessageBox::Warning;
+    case Icon::Critical:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> messageBox(Icon icon, const QString& title, const QString& text,
+                                        QWidget* parent) {
+  return std::make_unique<QMessageBox>(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+}
+
+std::unique_ptr<QMessageBox> yesNoBox(const QString& title, const QString& text, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text,
+                                           QMessageBox::Yes | QMessageBox::No, parent);
+  box->button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+  box->button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+  box->setDefaultButton(QMessageBox::Yes);
+  box->setEscapeButton(QMessageBox::No);
+  return box;
+}
+
+std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prompt,
+                                       const QString& defaultAnswer, QWidget* parent) {
+  auto box = std::make_unique<QInputDialog>(parent);
+  box->setInputMode(QInputDialog::TextInput);
+  box->setWindowTitle(title);
+  box->setLabelText(prompt);
+  box->setTextValue(defaultAnswer);
+  box->setOkButtonText(QStringLiteral("OK"));
+  box->setCancelButtonText(QStringLiteral("Zrušit"));
+  return box;
+}
+
+}  // namespace velmoran

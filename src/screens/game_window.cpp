@@ -1,0 +1,219 @@
+#include "screens/game_window.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "screens/banner_pictures.h"
+#include "screens/game_menu_bar.h"
+#include "screens/report_frame.h"
+#include "screens/screen_colours.h"
+#include "screens/screen_fonts.h"
+#include "screens/territory_bar.h"
+#include "screens/text_conversion.h"
+#include "screens/twips.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr int kClientWidth = 8505;
+constexpr int kClientHeight = 5910;
+constexpr int kLineHeight = 225;
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                 int width, int height = kLineHeight) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  placeAt(label, left, top, width, height);
+  shrinkToFit(label);
+  return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, Quantity q, int left, int top) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(qtText(nameOf(q)));
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  placeAt(box, left, top, 855, 285);
+  return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                       int width) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  placeAt(button, left, top, width, 375);
+  return button;
+}
+
+// A square of the legend under the territory bar.
+void addShape(QWidget* parent, const char* name, const QColor& colour, int left, int top) {
+  auto* shape = new QFrame(parent);
+  shape->setObjectName(QString::fromLatin1(name));
+  shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+  QPalette palette = shape->palette();
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  shape->setPalette(palette);
+  shape->setAutoFillBackground(true);
+  placeAt(shape, left, top, 195, 195);
+}
+
+void setControlText(QWidget* control, const QString& text) {
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(text);
+  } else if (auto* box = qobject_cast<QLineEdit*>(control); box && box->text() != text) {
+    box->setText(text);
+  }
+}
+
+void setBold(QWidget* widget, bool bold) {
+  QFont font = widget->font();
+  font.setBold(bold);
+  widget->setFont(font);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("main"));
+  setWindowTitle(QStringLiteral(" Velmoran"));
+  setFont(screenFont());
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(twipsSize(kClientWidth, kClientHeight));
+  setCentralWidget(client);
+
+  buildHeader(client);
+  buildTerritory(client);
+  buildInfoPanel(client);
+  buildAccounts(client);
+  buildMenuBar();
+}
+
+void GameWindow::buildHeader(QWidget* client) {
+  addLabel(client, "Label20", QStringLiteral("Jméno velmorana:"), 75, 75, 1425);
+  quantityControls_[indexOf(Quantity::jmeno)] =
+      addLabel(client, "jmeno", QString(), 1500, 75, 4800);
+  addLabel(client, "Label25", QStringLiteral("Jméno státu:"), 75, 300, 1125);
+  quantityControls_[indexOf(Quantity::stat)] = addLabel(client, "stat", QString(), 1200, 300, 5100);
+}
+
+void GameWindow::buildTerritory(QWidget* client) {
+  QLabel* heading = addLabel(client, "Label1", QStringLiteral("Území"), 60, 600, 840, 255);
+  heading->setFont(sizedFont(9.75, true));
+
+  territory_ = new TerritoryBar(client, QRect(0, px(825), px(735), px(5055)));
+
+  auto* percentBox = new QWidget(client);
+  percentBox->setObjectName(QStringLiteral("Picture1"));
+  QPalette blue = percentBox->palette();
+  blue.setColor(QPalette::Window, kRulerBlue);
+  blue.setColor(QPalette::WindowText, Qt::white);
+  percentBox->setPalette(blue);
+  percentBox->setAutoFillBackground(true);
+  placeAt(percentBox, 150, 5550, 495, 285);
+  auto* percent = new QLabel(percentBox);
+  percent->setObjectName(QStringLiteral("Procentu"));
+  percent->setFont(sizedFont(12, true));
+  percent->setAlignment(Qt::AlignCenter);
+  percent->setGeometry(percentBox->rect());
+  quantityControls_[indexOf(Quantity::Procentu)] = percent;
+
+  addShape(client, "Shape2", kPartisanRed, 750, 5475);
+  addLabel(client, "Label3", QStringLiteral("Partyzánů"), 975, 5475, 1500);
+  addShape(client, "Shape1", kRulerBlue, 750, 5700);
+  addLabel(client, "Label2", QStringLiteral("Vaše"), 975, 5700, 1500);
+
+  monthBanner_ = new QLabel(client);
+  monthBanner_->setObjectName(QStringLiteral("month"));
+  placeAt(monthBanner_, 2550, 5475, 2775, 405);
+  monthBanner_->setPixmap(monthBanner(monthBanner_->size()));
+  monthBanner_->hide();
+}
+
+void GameWindow::buildInfoPanel(QWidget* client) {
+  info_ = addLabel(client, "info", QString(), 900, 825, 5190, 1440);
+  info_->setWordWrap(true);
+  info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  info_->setMargin(2);
+  info_->setAutoFillBackground(true);
+
+  ano_ = addButton(client, "ano", QStringLiteral("Ano"), 900, 2325, 1515);
+  ok_ = addButton(client, "ok", QStringLiteral("Ok"), 2700, 2325, 1515);
+  ne_ = addButton(client, "ne", QStringLiteral("Ne"), 4575, 2325, 1515);
+  for (QPushButton* button : {ano_, ok_, ne_}) button->hide();
+  connect(ano_, &QPushButton::clicked, this, &GameWindow::anoClicked);
+  connect(ok_, &QPushButton::clicked, this, &GameWindow::okClicked);
+  connect(ne_, &QPushButton::clicked, this, &GameWindow::neClicked);
+
+  report_ = new ReportFrame(client);
+  report_->move(px(900), px(2775));
+  report_->hide();
+  for (const auto& info : kQuantities) {
+    if (QLabel* label = report_->valueLabel(info.quantity)) {
+      quantityControls_[indexOf(info.quantity)] = label;
+    }
+  }
+}
+
+void GameWindow::buildAccounts(QWidget* client) {
+  addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
+  quantityControls_[indexOf(Quantity::vlada)] = addTextBox(client, Quantity::vlada, 7575, 0);
+  addLabel(client, "Label4", QStringLiteral("Státní pokladna:"), 6300, 375, 1275);
+  quantityControls_[indexOf(Quantity::kasa)] = addTextBox(client, Quantity::kasa, 7575, 300);
+  addLabel(client, "Label6", QStringLiteral("Měsíční rozpočet:"), 6300, 675, 1275);
+  quantityControls_[indexOf(Quantity::rozpocet2)] =
+      addTextBox(client, Quantity::rozpocet2, 7575, 600);
+
+  QLineEdit* hiddenBudget = addTextBox(client, Quantity::rozpocet, 7575, 900);
+  hiddenBudget->hide();
+  quantityControls_[indexOf(Quantity::rozpocet)] = hiddenBudget;
+
+  QPushButton* buyReport =
+      addButton(client, "Command1", QStringLiteral("Zpráva Tajné policie - 20$"), 6225, 1050, 2205);
+  connect(buyReport, &QPushButton::clicked, this, &GameWindow::reportBought);
+}
+
+void GameWindow::buildMenuBar() {
+  menuActions_ = buildGameMenuBar(menuBar());
+  for (const auto& info : kMenuEntries) {
+    const MenuEntry entry = info.entry;
+    connect(menuActions_[indexOf(entry)], &QAction::triggered, this,
+            [this, entry] { emit menuEntryTriggered(entry); });
+  }
+}
+
+void GameWindow::showState(const GameScreen& screen) {
+  for (const auto& info : kQuantities) {
+    if (QWidget* control = quantityControls_[indexOf(info.quantity)]) {
+      setControlText(control, qtText(screen.texts[indexOf(info.quantity)]));
+    }
+  }
+  info_->setText(qtText(screen.info));
+  ok_->setVisible(screen.okVisible);
+  ano_->setVisible(screen.anoVisible);
+  ne_->setVisible(screen.neVisible);
+  report_->setVisible(screen.reportVisible);
+  monthBanner_->setVisible(screen.monthBannerVisible);
+  territory_->setPartisanShare(screen.partisanShare);
+  for (const auto& info : kMenuEntries) {
+    menuActions_[indexOf(info.entry)]->setEnabled(screen.menuEnabled[indexOf(info.entry)]);
+  }
+  showLook(screen.look);
+}
+
+void GameWindow::showLook(const DisplaySettings& look) {
+  setBold(info_, look.boldInfoText);
+  QPalette palette = this->palette();
+  if (look.whiteOnBlackInfo) {
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+  }
+  info_->setPalette(palette);
+  for (QPushButton* button : {ano_, ok_, ne_}) setBold(button, look.boldButtons);
+}
+
+}  // namespace velmoran

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "platform/sound.h"
+#include "state/ui.h"
+
+namespace velmoran {
+
+class Session;
+class GameWindow;
+
+// The game's windows on the desktop: opens and closes the screens the session asks for,
+// passes the player's clicks to the session and shows the modal boxes.
+class QtUi : public QObject, public Ui {
+  Q_OBJECT
+
+ public:
+  QtUi();
+  ~QtUi() override;
+
+  // The session to drive; set once, before the session opens its first screen.
+  void attach(Session& session);
+
+  // The open window of `screen`, or null.
+  QWidget* window(Screen screen) const;
+
+  void message(Icon icon, const std::string& title, const std::string& text) override;
+  bool askYesNo(const std::string& title, const std::string& text) override;
+  std::string input(const std::string& title, const std::string& prompt,
+                    const std::string& defaultAnswer) override;
+
+  void openScreen(Screen screen) override;
+  void closeScreen(Screen screen) override;
+  void setGameScreenEnabled(bool enabled) override;
+  void playSound(const std::string& fileName) override;
+
+  void infoTextChanged(const std::string& text) override;
+  void gameScreenChanged() override;
+  void bestScoresChanged() override;
+
+ signals:
+  // The player's last action left no screen open: the program is over.
+  void noScreenLeft();
+
+ protected:
+  // Catches the close box of every window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Passes one action of the player to the session.
+  void drive(const std::function<void(Session&)>& action);
+  QWidget* createWindow(Screen screen);
+  GameWindow* gameWindow() const;
+  void refreshGameWindow();
+  void refreshBestScores();
+
+  Session* session_ = nullptr;
+  std::array<QPointer<QWidget>, 7> windows_;
+  SoundPlayer sound_;
+};
+
+}  // namespace velmoran

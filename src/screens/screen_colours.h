@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QColor>
+
+namespace velmoran {
+
+// The colours of the game screen.
+inline const QColor kRulerBlue(65, 153, 250);
+inline const QColor kPartisanRed(253, 90, 55);
+inline const QColor kPopularityGreen(60, 183, 53);
+inline const QColor kProfitPurple(192, 0, 192);
+
+}  // namespace velmoran

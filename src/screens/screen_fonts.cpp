@@ -1,0 +1,41 @@
+#include "screens/screen_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+
+namespace velmoran {
+
+QFont screenFont() {
+  return sizedFont(8.25, false);
+}
+
+QFont sizedFont(double points, bool bold) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setPointSizeF(points);
+  font.setStretch(QFont::SemiCondensed);
+  font.setBold(bold);
+  return font;
+}
+
+void shrinkToFit(QLabel* caption) {
+  constexpr double kSmallest = 6;
+  constexpr double kStep = 0.25;
+  QFont font = caption->font();
+  const int room = caption->contentsRect().width();
+  while (QFontMetrics(font).horizontalAdvance(caption->text()) > room &&
+         font.pointSizeF() - kStep >= kSmallest) {
+    font.setPointSizeF(font.pointSizeF() - kStep);
+  }
+  caption->setFont(font);
+}
+
+QFont reportTitleFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setFamilies({QStringLiteral("Arial Black"), font.family()});
+  font.setPointSizeF(15.75);
+  font.setWeight(QFont::Black);
+  return font;
+}
+
+}  // namespace velmoran

@@ -1,0 +1,103 @@
+#include "screens/title_menu_window.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+#include "screens/animation_icons.h"
+#include "screens/banner_pictures.h"
+#include "screens/clickable_label.h"
+#include "screens/screen_fonts.h"
+#include "screens/twips.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr int kClientWidth = 4065;
+constexpr int kClientHeight = 3435;
+constexpr int kButtonLeft = 1275;
+constexpr int kButtonWidth = 1515;
+constexpr int kButtonHeight = 345;
+constexpr int kTimer1Interval = 130;
+constexpr int kTimer2Interval = 50;
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int top) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  placeAt(button, kButtonLeft, top, kButtonWidth, kButtonHeight);
+  return button;
+}
+
+QTimer* addTimer(QWidget* parent, const char* name, int interval) {
+  auto* timer = new QTimer(parent);
+  timer->setObjectName(QString::fromLatin1(name));
+  timer->setInterval(interval);
+  return timer;
+}
+
+}  // namespace
+
+TitleMenuWindow::TitleMenuWindow(QWidget* parent)
+    : QWidget(parent),
+      timer1_(addTimer(this, "Timer1", kTimer1Interval)),
+      timer2_(addTimer(this, "Timer2", kTimer2Interval)) {
+  setObjectName(QStringLiteral("Menu"));
+  setWindowTitle(QStringLiteral(" Velmoran "));
+  setFont(screenFont());
+  setFixedSize(twipsSize(kClientWidth, kClientHeight));
+
+  auto* banner = new ClickableLabel(this);
+  banner->setObjectName(QStringLiteral("Picture1"));
+  placeAt(banner, 75, 75, 3930, 990);
+  banner->setPixmap(posterBanner(banner->size(), QStringLiteral("VELMORAN")));
+  connect(banner, &ClickableLabel::clicked, timer1_, qOverload<>(&QTimer::start));
+
+  QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), 1200);
+  start->setFont(sizedFont(8.25, true));
+  start->setDefault(true);
+  addButton(this, "Command2", QStringLiteral("Nastavení"), 1575);
+  QPushButton* bestScores = addButton(this, "Command3", QStringLiteral("Top 3"), 1950);
+  QPushButton* quit = addButton(this, "Command4", QStringLiteral("Konec"), 2325);
+  addButton(this, "Command5", QStringLiteral("O hře"), 2700);
+  connect(start, &QPushButton::clicked, this, &TitleMenuWindow::startClicked);
+  connect(bestScores, &QPushButton::clicked, this, &TitleMenuWindow::bestScoresClicked);
+  connect(quit, &QPushButton::clicked, this, &TitleMenuWindow::quitClicked);
+
+  auto* credit = new QLabel(QStringLiteral("© 2026 Velmoran"), this);
+  credit->setObjectName(QStringLiteral("Label1"));
+  placeAt(credit, 1530, 3195, kClientWidth - 1530, 225);
+
+  // The frames of the animation wait below the visible part of the window.
+  for (int counter = 1; counter <= kAnimationFrames; ++counter) {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture%1").arg(counter == 1 ? 9 : counter));
+    picture->setPixmap(animationFrame(counter - 1));
+    picture->setGeometry((counter - 1) * kAnimationIconSize, height(), kAnimationIconSize,
+                         kAnimationIconSize);
+    picture->hide();
+    iconPictures_[counter - 1] = picture;
+  }
+  connect(timer1_, &QTimer::timeout, this, &TitleMenuWindow::Timer1_Timer);
+  connect(timer2_, &QTimer::timeout, this, &TitleMenuWindow::Timer2_Timer);
+}
+
+QLabel* TitleMenuWindow::iconPicture(int counter) const {
+  return iconPictures_[counter - 1];
+}
+
+void TitleMenuWindow::Timer1_Timer() {
+  ++animationCounter_;
+  setWindowIcon(QIcon(iconPicture(animationCounter_)->pixmap()));
+  // After the first pass the counter restarts at 1 and goes straight on to 2: the icon of
+  // Picture9 opens the animation only once.
+  if (animationCounter_ == kAnimationFrames) animationCounter_ = 1;
+  timer1_->stop();
+  timer2_->start();
+}
+
+void TitleMenuWindow::Timer2_Timer() {
+  timer1_->start();
+  timer2_->stop();
+}
+
+}  // namespace velmoran
