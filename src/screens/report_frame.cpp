@@ -72,8 +72,9 @@ ReportFrame::ReportFrame(QWidget* parent) : QFrame(parent) {
 
   addLabel(QStringLiteral("silaHeading"), QStringLiteral("Síla"), kHome.strength, kHeadingsTop,
            kHome.opinion - kHome.strength);
+  // The headings' row is free up to the foreign powers' values.
   addLabel(QStringLiteral("oblibenostHeading"), QStringLiteral("Oblíbenost"), kHome.opinion,
-           kHeadingsTop, kForeign.caption - kHome.opinion);
+           kHeadingsTop, kForeign.strength - kHome.opinion);
 
   const auto addRows = [this](const auto& rows, const Column& column, const QColor& strength) {
     for (const Row& row : rows) {
