@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Takes the pictures of the title menu and of the game screen for docs/: runs the built game
+# on a virtual X display in a copy of its game folder, plays the first steps with xdotool and
+# grabs the windows with ImageMagick's import.
+#
+#   tools/screenshots.sh [build folder]     (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+
+if [[ "${SCREENSHOTS_ON_DISPLAY:-}" != 1 ]]; then
+  missing=()
+  command -v xvfb-run >/dev/null || missing+=(xvfb)
+  command -v xdotool >/dev/null || missing+=(xdotool)
+  command -v import >/dev/null || missing+=(imagemagick)
+  if ((${#missing[@]})); then
+    apt-get update -qq && apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  [[ -x "$build/velmoran" && -d "$build/game/data" ]] || {
+    echo "build the game first: cmake -S . -B build && make -C build" >&2
+    exit 1
+  }
+  SCREENSHOTS_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+fi
+
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$build/game" "$work/game"
+mkdir -p "$root/docs"
+
+# Waits for the visible window whose title matches, at most ten seconds.
+window() {
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# The game never seeds its random draws, so the pictures come out the same every time.
+(cd "$work/game" && exec "$build/velmoran") 2>"$work/velmoran.log" &
+game_pid=$!
+
+menu=$(window '^ Velmoran $')
+sleep 0.5
+import -window "$menu" "$root/docs/title-menu.png"
+
+# "Start" (Command1 at 85, 80), then the two names.
+xdotool mousemove --window "$menu" 135 91 click 1
+name=$(window '^Jaké je vaše jméno\?$')
+xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
+xdotool key Return
+country=$(window '^Jak se bude jmenovat vaše země\?$')
+xdotool windowfocus --sync "$country" key Return
+
+# The game screen: buy the secret police report (Command1 at 415, 70 of the client area, which
+# is 394 pixels high under the menu bar) to show it too.
+game=$(window '^ Velmoran$')
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$game")"
+menu_bar=$((HEIGHT - 394))
+xdotool mousemove --window "$game" 488 $((menu_bar + 82)) click 1
+sleep 0.5
+import -window "$game" "$root/docs/game-screen.png"
+echo "wrote docs/title-menu.png and docs/game-screen.png"
