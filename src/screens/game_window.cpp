@@ -68,7 +68,10 @@ void setControlText(QWidget* control, const QString& text) {
   }
 }
 
+// The screen is shown again after every change of the game; fonts are set only when the look
+// really changes.
 void setBold(QWidget* widget, bool bold) {
+  if (widget->font().bold() == bold) return;
   QFont font = widget->font();
   font.setBold(bold);
   widget->setFont(font);
@@ -212,7 +215,7 @@ void GameWindow::showLook(const DisplaySettings& look) {
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);
   }
-  info_->setPalette(palette);
+  if (info_->palette() != palette) info_->setPalette(palette);
   for (QPushButton* button : {ano_, ok_, ne_}) setBold(button, look.boldButtons);
 }
 

@@ -50,6 +50,7 @@ TitleMenuWindow::TitleMenuWindow(QWidget* parent)
   banner->setObjectName(QStringLiteral("Picture1"));
   placeAt(banner, 75, 75, 3930, 990);
   banner->setPixmap(posterBanner(banner->size(), QStringLiteral("VELMORAN")));
+  banner->setCursor(Qt::PointingHandCursor);
   connect(banner, &ClickableLabel::clicked, timer1_, qOverload<>(&QTimer::start));
 
   QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), 1200);

@@ -5,10 +5,7 @@ void ScriptedUi::message(velmoran::Icon icon, const std::string& title, const st
 }
 
 bool ScriptedUi::askYesNo(const std::string&, const std::string&) {
-  if (yesNoAnswers.empty()) return false;
-  const bool answer = yesNoAnswers.front();
-  yesNoAnswers.pop_front();
-  return answer;
+  return false;
 }
 
 std::string ScriptedUi::input(const std::string& title, const std::string&,

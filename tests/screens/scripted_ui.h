@@ -17,11 +17,11 @@ class ScriptedUi : public velmoran::QtUi {
 
   // Answers for the input boxes, in order; when none is left the default answer is taken.
   std::deque<std::string> inputs;
-  std::deque<bool> yesNoAnswers;
   std::vector<Message> messages;
   std::vector<std::string> inputTitles;
 
   void message(velmoran::Icon icon, const std::string& title, const std::string& text) override;
+  // Every question is answered "Ne".
   bool askYesNo(const std::string& title, const std::string& text) override;
   std::string input(const std::string& title, const std::string& prompt,
                     const std::string& defaultAnswer) override;
