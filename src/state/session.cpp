@@ -94,7 +94,7 @@ void Session::closeBestScores() {
 }
 
 void Session::menuCommand(MenuEntry entry) {
-  if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
+  if (!gameScreenTakesInput()) return;
   if (entry == MenuEntry::mnewgame || entry == MenuEntry::mkonec) {
     abandonGame();
     return;

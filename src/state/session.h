@@ -61,7 +61,7 @@ class Session {
   // rest of the handler is cut off and the game is discarded.
   template <typename Handler>
   void play(Handler&& handler) {
-    if (!game_ || !isOpen(Screen::Main) || !game_->screen().enabled) return;
+    if (!gameScreenTakesInput()) return;
     try {
       handler(*game_);
     } catch (const GameEnded&) {
@@ -74,6 +74,9 @@ class Session {
   void closeScreen(Screen screen);
 
  private:
+  bool gameScreenTakesInput() const {
+    return game_ && isOpen(Screen::Main) && game_->screen().enabled;
+  }
   void abandonGame();
   void discardGame();
   void newGame();
