@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "state/best_scores.h"
+#include "state/game_files.h"
 
 namespace velmoran {
 
@@ -21,7 +22,11 @@ std::size_t slot(Screen screen) {
 
 }  // namespace
 
-Session::Session(Ui& ui, std::filesystem::path folder) : ui_(ui), folder_(std::move(folder)) {}
+// A copy of the game killed while it wrote a file leaves a temporary file behind; the next
+// start clears it.
+Session::Session(Ui& ui, std::filesystem::path folder) : ui_(ui), folder_(std::move(folder)) {
+  for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folder_ / file);
+}
 
 Session::~Session() = default;
 
