@@ -17,16 +17,8 @@ namespace velmoran {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::namesIn;
 using testing::TempGameFolder;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().filename() != "data") names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 fs::perms permissionsOf(const fs::path& path) {
   return fs::status(path).permissions();
@@ -44,7 +36,7 @@ TEST(GameFiles, APlantedLinkIsNeverWrittenThrough) {
   ASSERT_TRUE(replaceGameFile(folder / "best.dat", "new"));
   EXPECT_EQ(folder.readBytes("victim"), "keep");
   EXPECT_EQ(folder.readBytes("best.dat"), "new");
-  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "victim"}));
+  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data", "victim"}));
 }
 
 TEST(GameFiles, TwoCopiesWritingAtOnceBothSucceedAndReadersSeeWholeFiles) {
@@ -70,7 +62,7 @@ TEST(GameFiles, TwoCopiesWritingAtOnceBothSucceedAndReadersSeeWholeFiles) {
   }
   EXPECT_EQ(damaged, 0);
   EXPECT_EQ(testing::waitForChild(copies[1]), 0);
-  EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"best.dat"});
+  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data"}));
 }
 
 TEST(GameFiles, AReadOnlyFileIsLeftAloneAndOthersKeepTheirPermissions) {
@@ -84,7 +76,7 @@ TEST(GameFiles, AReadOnlyFileIsLeftAloneAndOthersKeepTheirPermissions) {
   EXPECT_EQ(permissionsOf(folder / "best.dat"), fs::perms::owner_read | fs::perms::group_read);
   ASSERT_TRUE(replaceGameFile(folder / "data.dat", "new"));
   EXPECT_EQ(permissionsOf(folder / "data.dat"), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data.dat"}));
+  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data", "data.dat"}));
 }
 
 TEST(GameFiles, ALinkStaysALinkAndItsTargetIsReplaced) {
@@ -104,9 +96,11 @@ TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {
   TempGameFolder folder;
   const std::string gone = std::to_string(testing::startChild([] { return 0; }));
   testing::waitForChild(std::stoi(gone));
-  const std::vector<std::string> kept = {"best.dat", "best.dat.1-0.tmp", "best.dat.bak",
-                                         "best.dat.x-1.tmp", "data.dat"};
-  for (const auto& name : kept) folder.writeBytes(name, "x");
+  const std::vector<std::string> kept = {
+      "best.dat", "best.dat.1-0.tmp", "best.dat.bak", "best.dat.x-1.tmp", "data", "data.dat"};
+  for (const auto& name : kept) {
+    if (name != "data") folder.writeBytes(name, "x");
+  }
   for (const std::string& name :
        std::vector<std::string>{"best.dat.tmp", "data.dat.tmp", "best.dat." + gone + "-7.tmp",
                                 "data.dat." + gone + "-0.tmp"}) {

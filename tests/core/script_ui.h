@@ -66,4 +66,7 @@ class TempGameFolder {
   std::filesystem::path path_;
 };
 
+// Every name in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
+
 }  // namespace velmoran::testing
