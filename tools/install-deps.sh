@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang-format
+  cmake make g++ clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev
   libgtest-dev
   fonts-dejavu-core
