@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "state/temporary_files.h"
@@ -30,6 +28,21 @@ bool writeAll(int fd, const std::string& bytes) {
     written += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Everything the file holds, or empty on a read error or if it holds more than `limit` bytes.
+// A regular file reads short only at its end, so a small file takes a single read.
+std::optional<std::string> readAll(int fd, std::size_t limit) {
+  std::string bytes;
+  char chunk[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+    if (bytes.size() > limit) return std::nullopt;
+    if (static_cast<std::size_t>(n) < sizeof chunk) return bytes;
+  }
 }
 
 // The file a path names once every symbolic link on its end is followed, whether that file
@@ -63,15 +76,14 @@ void syncFolder(const fs::path& file) {
 
 }  // namespace
 
+// One open and one read, as a bare read of the file: the game reads a text every month. What
+// is no regular file reads as whatever it gives at once (a folder gives an error, a FIFO
+// nothing), so nothing in a file's place can make the game wait.
 std::optional<std::string> readGameFile(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
-  const auto size = fs::file_size(path, ec);
-  if (ec || size > kLargestGameFile) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  auto bytes = readAll(fd, kLargestGameFile);
+  ::close(fd);
   return bytes;
 }
 

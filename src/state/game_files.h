@@ -6,8 +6,8 @@
 
 namespace velmoran {
 
-// Whole content of a regular file, or empty if it is missing, unreadable or larger than any
-// file of the game can be.
+// Whole content of a file, or empty if it is missing, unreadable (a folder) or larger than any
+// file of the game can be. Never waits on what lies in a file's place (a FIFO reads empty).
 std::optional<std::string> readGameFile(const std::filesystem::path& path);
 
 // Replaces the file whole. The bytes go to a temporary file of this write's own beside the

@@ -11,6 +11,7 @@
 
 #include "child_process.h"
 #include "script_ui.h"
+#include "state/best_scores.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -90,6 +91,13 @@ TEST(GameFiles, ALinkStaysALinkAndItsTargetIsReplaced) {
   EXPECT_TRUE(fs::is_symlink(folder / "saves" / "link.dat"));
   EXPECT_EQ(folder.readBytes("saves/real.dat"), "new");
   EXPECT_EQ(namesIn(folder / "saves"), (std::vector<std::string>{"link.dat", "real.dat"}));
+}
+
+TEST(GameFiles, AFifoInAFilesPlaceIsNeverWaitedOn) {
+  TempGameFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "best.dat").c_str(), 0644), 0);
+  EXPECT_FALSE(readBestScores(folder / "best.dat").table);
+  EXPECT_FALSE(replaceGameFile(folder / "best.dat", "new"));
 }
 
 TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {
