@@ -69,7 +69,7 @@ TEST_F(GameRules, StartingEconomyIsTheFixedSequenceOfDraws) {
   EXPECT_EQ(value(Q::zisk), std::floor(r[2] * 3 + 1));
 
   ScriptUi otherUi;
-  Session other(otherUi, folder.path());
+  Session other(otherUi, folder.path(), turnRules(), runMenuCommand);
   other.openTitleMenu();
   other.start();
   for (Q q : {Q::rozpocet, Q::kasa, Q::zisk}) EXPECT_EQ(other.game()->text(q), text(q));
