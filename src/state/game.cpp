@@ -81,15 +81,18 @@ void Game::runChangeRule(Quantity q) {
 }
 
 void Game::setInfo(const std::string& text) {
+  const bool textChanged = text != screen_.info;
   screen_.info = text;
-  ui().infoTextChanged(text);
+  if (textChanged) ui().infoTextChanged(text);
   changed();
-  info_Change();
+  info_Change(textChanged);
 }
 
-void Game::info_Change() {
+// The file's money is paid when the panel's text really changes; the buttons follow the record
+// on every write, so that clearing an empty panel still takes its buttons away.
+void Game::info_Change(bool textChanged) {
   WorkingVars& v = vars();
-  add(Quantity::kasa, v.moneyAmount);
+  if (textChanged) add(Quantity::kasa, v.moneyAmount);
   if (v.buttonMode == 1) {
     screen_.okVisible = true;
     screen_.anoVisible = screen_.neVisible = false;

@@ -83,7 +83,7 @@ class Game {
 
  private:
   void runChangeRule(Quantity q);
-  void info_Change();
+  void info_Change(bool textChanged);
   void changed();
 
   Session& session_;

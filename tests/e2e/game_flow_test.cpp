@@ -78,9 +78,11 @@ TEST(ConsoleGame, MonthTurnsPayTheBudgetAndAgeTheCountry) {
   for (std::size_t i = 1; i < states.size(); ++i) {
     SCOPED_TRACE("Ok number " + std::to_string(i));
     const State &before = states[i - 1], &after = states[i];
-    ASSERT_EQ(t.between(i - 1), Lines{"INFO | " + after.at("info")});
+    // The same event twice in a row leaves the panel as it is: nothing to show or pay again.
+    const bool panelChanged = after.at("info") != before.at("info");
+    ASSERT_EQ(t.between(i - 1), panelChanged ? Lines{"INFO | " + after.at("info")} : Lines{});
     const auto change = [&](const char* q) { return number(after, q) - number(before, q); };
-    const long long money = craftedMoney(after.at("info"));
+    const long long money = panelChanged ? craftedMoney(after.at("info")) : 0;
     EXPECT_EQ(after.at("buttons"), "ok");
     if (before.at("monthend") != "1") {  // a second random text, same month
       EXPECT_EQ(before.at("question"), "99");
