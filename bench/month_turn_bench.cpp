@@ -12,8 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "state/game.h"
 #include "state/session.h"
+#include "turn/month_turn.h"
+#include "turn/turn_rules.h"
 
 namespace velmoran {
 namespace {
@@ -59,14 +62,14 @@ const char* const kMonthlyEvents[] = {"nahoda1.ini", "nahoda2.ini",  "nahoda3.in
 void MonthTurn(benchmark::State& state) {
   GameFolderCopy folder;
   NullUi ui;
-  Session session(ui, folder.path());
+  Session session(ui, folder.path(), turnRules(), runMenuCommand);
   session.openTitleMenu();
   session.start();
   for (auto _ : state) {
     session.play([](Game& game) {
       game.set(Quantity::kasa, 0);  // the treasury never runs out
       game.vars().monthEnd = 1;
-      game.ok_Click();
+      ok_Click(game);
     });
     if (!session.game()) {
       state.SkipWithError("the game ended");

@@ -3,16 +3,18 @@
 #include <filesystem>
 #include <iostream>
 
+#include "commands/command_table.h"
 #include "console/console_commands.h"
 #include "console/console_ui.h"
 #include "console/line_source.h"
 #include "state/session.h"
+#include "turn/turn_rules.h"
 
 int main() {
   using namespace velmoran;
   LineSource lines(std::cin);
   ConsoleUi ui(lines, std::cout);
-  Session session(ui, std::filesystem::current_path());
+  Session session(ui, std::filesystem::current_path(), turnRules(), runMenuCommand);
   ui.attach(session);
   ConsoleCommands commands(session, ui, std::cout);
 

@@ -5,6 +5,7 @@
 
 #include "state/best_scores.h"
 #include "state/game_files.h"
+#include "state/messages.h"
 
 namespace velmoran {
 
@@ -12,9 +13,6 @@ namespace {
 
 constexpr Screen kAllScreens[] = {Screen::Menu,      Screen::Main,  Screen::Prohra, Screen::Vzpoura,
                                   Screen::Nastaveni, Screen::About, Screen::Splash};
-
-constexpr char kMissingBestScores[] =
-    "Bohužel hra nemůže najít soubor kde jsou uloženy výsledky nejlepších hráčů.";
 
 std::size_t slot(Screen screen) {
   return static_cast<std::size_t>(screen);
@@ -24,7 +22,9 @@ std::size_t slot(Screen screen) {
 
 // A copy of the game killed while it wrote a file leaves a temporary file behind; the next
 // start clears it.
-Session::Session(Ui& ui, std::filesystem::path folder) : ui_(ui), folder_(std::move(folder)) {
+Session::Session(Ui& ui, std::filesystem::path folder, const TurnRules& turn,
+                 MenuCommandRunner menuCommand)
+    : ui_(ui), folder_(std::move(folder)), turn_(turn), menuCommand_(menuCommand) {
   for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folder_ / file);
 }
 
@@ -82,7 +82,7 @@ void Session::showBestScores() {
   if (reading.table) {
     ui_.playSound("top.dat");
   } else {
-    ui_.message(Icon::Critical, "CHYBA", kMissingBestScores);
+    ui_.message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
   }
 }
 
@@ -98,30 +98,35 @@ void Session::closeBestScores() {
   closeScreen(Screen::Prohra);
 }
 
+bool Session::takesInput(Screen screen) const {
+  if (!game_ || !isOpen(screen)) return false;
+  return screen != Screen::Main || game_->screen().enabled;
+}
+
 void Session::menuCommand(MenuEntry entry) {
-  if (!gameScreenTakesInput()) return;
+  if (!takesInput(Screen::Main)) return;
   if (entry == MenuEntry::mnewgame || entry == MenuEntry::mkonec) {
     abandonGame();
     return;
   }
-  play([entry](Game& game) { game.menuCommand(entry); });
+  play([this, entry](Game& game) { menuCommand_(game, entry); });
 }
 
 void Session::ok() {
-  play([](Game& game) {
-    if (game.screen().okVisible) game.ok_Click();
+  play([this](Game& game) {
+    if (game.screen().okVisible) turn_.ok_Click(game);
   });
 }
 
 void Session::ano() {
-  play([](Game& game) {
-    if (game.screen().anoVisible) game.ano_Click();
+  play([this](Game& game) {
+    if (game.screen().anoVisible) turn_.ano_Click(game);
   });
 }
 
 void Session::ne() {
-  play([](Game& game) {
-    if (game.screen().neVisible) game.ne_Click();
+  play([this](Game& game) {
+    if (game.screen().neVisible) turn_.ne_Click(game);
   });
 }
 
@@ -143,6 +148,7 @@ void Session::abandonGame() {
 }
 
 void Session::discardGame() {
+  closeScreen(Screen::Vzpoura);
   closeScreen(Screen::Main);
   game_.reset();
 }

@@ -6,27 +6,30 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
+#include "commands/command_table.h"
 #include "script_ui.h"
 #include "state/best_scores.h"
 #include "state/session.h"
+#include "test_game_folder.h"
+#include "turn/turn_rules.h"
 
 namespace velmoran {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::namesIn;
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 
 fs::perms permissionsOf(const fs::path& path) {
   return fs::status(path).permissions();
 }
 
 TEST(GameFiles, APlantedLinkIsNeverWrittenThrough) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   folder.writeBytes("victim", "keep");
   folder.writeBytes("best.dat", "old");
   const std::string ours = "best.dat." + std::to_string(::getpid());
@@ -37,12 +40,12 @@ TEST(GameFiles, APlantedLinkIsNeverWrittenThrough) {
   ASSERT_TRUE(replaceGameFile(folder / "best.dat", "new"));
   EXPECT_EQ(folder.readBytes("victim"), "keep");
   EXPECT_EQ(folder.readBytes("best.dat"), "new");
-  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data", "victim"}));
+  EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"best.dat", "data", "victim"}));
 }
 
 TEST(GameFiles, TwoCopiesWritingAtOnceBothSucceedAndReadersSeeWholeFiles) {
   constexpr int kWrites = 150;
-  TempGameFolder folder;
+  TestGameFolder folder;
   const std::vector<std::string> contents = {"Alois\r\n30\r\n", std::string(3000, 'a'),
                                              std::string(7000, 'b')};
   folder.writeBytes("best.dat", contents[0]);
@@ -63,11 +66,11 @@ TEST(GameFiles, TwoCopiesWritingAtOnceBothSucceedAndReadersSeeWholeFiles) {
   }
   EXPECT_EQ(damaged, 0);
   EXPECT_EQ(testing::waitForChild(copies[1]), 0);
-  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data"}));
+  EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"best.dat", "data"}));
 }
 
 TEST(GameFiles, AReadOnlyFileIsLeftAloneAndOthersKeepTheirPermissions) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   folder.writeBytes("best.dat", "old");
   folder.writeBytes("data.dat", "old");
   fs::permissions(folder / "best.dat", fs::perms::owner_read | fs::perms::group_read);
@@ -77,31 +80,33 @@ TEST(GameFiles, AReadOnlyFileIsLeftAloneAndOthersKeepTheirPermissions) {
   EXPECT_EQ(permissionsOf(folder / "best.dat"), fs::perms::owner_read | fs::perms::group_read);
   ASSERT_TRUE(replaceGameFile(folder / "data.dat", "new"));
   EXPECT_EQ(permissionsOf(folder / "data.dat"), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"best.dat", "data", "data.dat"}));
+  EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"best.dat", "data", "data.dat"}));
 }
 
+// The player keeps the scores elsewhere, through a link to a link.
 TEST(GameFiles, ALinkStaysALinkAndItsTargetIsReplaced) {
-  TempGameFolder folder;
-  fs::create_directory(folder / "saves");
-  folder.writeBytes("saves/real.dat", "old");
-  fs::create_symlink("real.dat", folder / "saves" / "link.dat");
-  fs::create_symlink("saves/link.dat", folder / "best.dat");
+  TestGameFolder folder;
+  const fs::path saves = folder.scratch() / "saves";
+  fs::create_directory(saves);
+  folder.writeBytes("../saves/real.dat", "old");
+  fs::create_symlink("real.dat", saves / "link.dat");
+  fs::create_symlink("../saves/link.dat", folder / "best.dat");
   ASSERT_TRUE(replaceGameFile(folder / "best.dat", "new"));
   EXPECT_TRUE(fs::is_symlink(folder / "best.dat"));
-  EXPECT_TRUE(fs::is_symlink(folder / "saves" / "link.dat"));
-  EXPECT_EQ(folder.readBytes("saves/real.dat"), "new");
-  EXPECT_EQ(namesIn(folder / "saves"), (std::vector<std::string>{"link.dat", "real.dat"}));
+  EXPECT_TRUE(fs::is_symlink(saves / "link.dat"));
+  EXPECT_EQ(folder.readBytes("../saves/real.dat"), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(saves), fs::directory_iterator()), 2);
 }
 
 TEST(GameFiles, AFifoInAFilesPlaceIsNeverWaitedOn) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   ASSERT_EQ(::mkfifo((folder / "best.dat").c_str(), 0644), 0);
   EXPECT_FALSE(readBestScores(folder / "best.dat").table);
   EXPECT_FALSE(replaceGameFile(folder / "best.dat", "new"));
 }
 
 TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   const std::string gone = std::to_string(testing::startChild([] { return 0; }));
   testing::waitForChild(std::stoi(gone));
   const std::vector<std::string> kept = {
@@ -115,8 +120,8 @@ TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {
     folder.writeBytes(name, "x");
   }
   testing::ScriptUi ui;
-  Session session(ui, folder.path());
-  EXPECT_EQ(namesIn(folder.path()), kept);
+  Session session(ui, folder.path(), turnRules(), runMenuCommand);
+  EXPECT_EQ(folder.fileNames(), kept);
 }
 
 }  // namespace

@@ -13,11 +13,14 @@
 #include <thread>
 
 #include "child_process.h"
+#include "commands/command_table.h"
 #include "script_ui.h"
 #include "state/best_scores.h"
 #include "state/game_files.h"
 #include "state/session.h"
 #include "state/settings_file.h"
+#include "test_game_folder.h"
+#include "turn/turn_rules.h"
 
 namespace velmoran {
 namespace {
@@ -54,7 +57,7 @@ class KilledWriter : public ::testing::TestWithParam<Writer> {};
 
 TEST_P(KilledWriter, LeavesTheOldOrTheNewFileAndTheNextStartClearsUp) {
   const Writer& w = GetParam();
-  testing::TempGameFolder folder;
+  testing::TestGameFolder folder;
   const fs::path path = folder / w.file;
   // Kills spread over the start of the copy and about three writes, so that they land in
   // every step of one.
@@ -83,10 +86,10 @@ TEST_P(KilledWriter, LeavesTheOldOrTheNewFileAndTheNextStartClearsUp) {
     ASSERT_TRUE(after == w.contents[0] || after == w.contents[1]) << "kill " << kill;
     ASSERT_TRUE(w.readable(path)) << "kill " << kill;
     replaced += after != before;
-    leftovers += testing::namesIn(folder.path()).size() > 2;
+    leftovers += folder.fileNames().size() > 2;
     testing::ScriptUi ui;
-    Session nextStart(ui, folder.path());
-    ASSERT_EQ(testing::namesIn(folder.path()), onlyTheFile);
+    Session nextStart(ui, folder.path(), turnRules(), runMenuCommand);
+    ASSERT_EQ(folder.fileNames(), onlyTheFile);
   }
   std::cout << w.file << ": " << kKills << " kills, 0 damaged, " << replaced
             << " after a replacement, " << leftovers << " left a temporary file\n";

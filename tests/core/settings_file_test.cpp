@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "script_ui.h"
+#include "test_game_folder.h"
 
 namespace velmoran {
 namespace {
 
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 
 TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
   const struct {
@@ -20,7 +20,7 @@ TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
                {"", nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.content);
-    TempGameFolder folder;
+    TestGameFolder folder;
     folder.writeSettings(c.content);
     const auto look = readDisplaySettings(folder / "data.dat");
     ASSERT_EQ(look.has_value(), c.on != nullptr);
@@ -32,7 +32,7 @@ TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
 }
 
 TEST(SettingsFile, MissingFileIsAnError) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   EXPECT_FALSE(readDisplaySettings(folder / "data.dat"));
   std::filesystem::create_directory(folder / "data.dat");
   EXPECT_FALSE(readDisplaySettings(folder / "data.dat"));

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "commands/menu_entries.h"
+#include "state/menu_entries.h"
 #include "state/quantity.h"
 
 namespace velmoran::soak {
