@@ -37,6 +37,7 @@ class NullUi : public Ui {
   void infoTextChanged(const std::string&) override {}
   void gameScreenChanged() override {}
   void bestScoresChanged() override {}
+  void rebellionChanged(const RebellionScreen&) override {}
 };
 
 class GameFolderCopy {

@@ -25,7 +25,7 @@ bool isGameScreenCommand(const std::string& command) {
 void ConsoleCommands::run(const std::string& line) {
   if (line.empty()) return;
   const auto [command, argument] = splitCommand(line);
-  if (onTitleMenu(command) || onBestScores(command)) return;
+  if (onTitleMenu(command) || onBestScores(command) || onRebellion(command)) return;
   if (isGameScreenCommand(command)) {
     if (!session_.isOpen(Screen::Main)) {
       ui_.error("hra neběží");
@@ -36,10 +36,6 @@ void ConsoleCommands::run(const std::string& line) {
     } else {
       onGameScreen(command, argument);
     }
-    return;
-  }
-  if (command == "vzpoura-ok") {
-    ui_.error("vzpoura neprobíhá");
     return;
   }
   ui_.error("neznámý příkaz: " + transcriptField(command));
@@ -65,6 +61,16 @@ bool ConsoleCommands::onBestScores(const std::string& command) {
     session_.closeBestScores();
   } else {
     ui_.error("tabulka nejlepších není otevřená");
+  }
+  return true;
+}
+
+bool ConsoleCommands::onRebellion(const std::string& command) {
+  if (command != "vzpoura-ok") return false;
+  if (session_.isOpen(Screen::Vzpoura)) {
+    session_.vzpouraOk();
+  } else {
+    ui_.error("vzpoura neprobíhá");
   }
   return true;
 }

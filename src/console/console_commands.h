@@ -20,6 +20,7 @@ class ConsoleCommands {
  private:
   bool onTitleMenu(const std::string& command);
   bool onBestScores(const std::string& command);
+  bool onRebellion(const std::string& command);
   bool onGameScreen(const std::string& command, const std::string& argument);
   void pressButton(const std::string& button);
   void printState();

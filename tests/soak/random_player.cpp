@@ -34,7 +34,8 @@ const char* const kOtherCommands[] = {"start", "top3", "prohra-ok", "vzpoura-ok"
 
 }  // namespace
 
-std::string RandomPlayer::command(const std::string& buttons, bool gameOpen) {
+std::string RandomPlayer::command(const std::string& buttons, bool gameOpen, bool rebellion) {
+  if (rebellion && chance(0.7)) return "vzpoura-ok";
   if (!gameOpen) {
     if (chance(0.6)) return "start";
     if (chance(0.01)) return "konec";

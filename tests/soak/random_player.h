@@ -13,8 +13,9 @@ class RandomPlayer {
   explicit RandomPlayer(unsigned seed) : random_(seed) {}
 
   // A line for the console's top level; `buttons` are the answer buttons the game screen
-  // shows, `gameOpen` whether there is a game screen.
-  std::string command(const std::string& buttons, bool gameOpen);
+  // shows, `gameOpen` whether there is a game screen, `rebellion` whether the rebellion screen
+  // waits for its OK.
+  std::string command(const std::string& buttons, bool gameOpen, bool rebellion);
   // A line that is no command: at the top level it only draws "neznámý příkaz", in an input
   // box it is the answer. Its first word starts with `~`.
   std::string stranger(long step);

@@ -94,7 +94,7 @@ class SeedRun {
     for (long step = 0; step < kStepsPerSeed; ++step) {
       step_ = step;
       if (!console_) start();
-      const std::string command = player_.command(buttons_, gameOpen_);
+      const std::string command = player_.command(buttons_, gameOpen_, rebellionOpen_);
       act(command);
       if (console_) checkState();
       checkFiles();
@@ -113,7 +113,7 @@ class SeedRun {
  private:
   void start() {
     console_ = std::make_unique<ConsoleProcess>(options_.console, folder_);
-    gameOpen_ = false;
+    gameOpen_ = rebellionOpen_ = false;
     ++totals_.starts;
   }
 
@@ -167,6 +167,8 @@ class SeedRun {
       ++totals_.games;
     } else if (line == "SCREEN | main | closed") {
       gameOpen_ = false;
+    } else if (startsWith(line, "SCREEN | vzpoura | ")) {
+      rebellionOpen_ = line == "SCREEN | vzpoura | open";
     } else if (startsWith(line, kReign)) {
       if (!gameOpen_ || gameEnded_) throw Fault("a game ended twice");
       gameEnded_ = true;
@@ -217,7 +219,7 @@ class SeedRun {
   std::unique_ptr<ConsoleProcess> console_;
   std::deque<std::string> recent_;
   std::string buttons_;
-  bool gameOpen_ = false, gameEnded_ = false;
+  bool gameOpen_ = false, gameEnded_ = false, rebellionOpen_ = false;
   long step_ = 0;
 };
 
