@@ -50,9 +50,14 @@ bool allDigits(std::string_view text) {
 // one of them.
 pid_t writerOf(std::string_view name, std::string_view targetName) {
   const std::string prefix = std::string(targetName) + ".";
-  if (!startsWith(name, prefix) || !endsWith(name, kTemporaryEnd)) return 0;
+  const std::string_view end = kTemporaryEnd;
+  // "best.dat.tmp" starts and ends like one, but the two overlap.
+  if (name.size() < prefix.size() + end.size() || !startsWith(name, prefix) ||
+      !endsWith(name, end)) {
+    return 0;
+  }
   name.remove_prefix(prefix.size());
-  name.remove_suffix(sizeof kTemporaryEnd - 1);
+  name.remove_suffix(end.size());
   const auto dash = name.find('-');
   if (dash == std::string_view::npos) return 0;
   const std::string_view pidText = name.substr(0, dash);
