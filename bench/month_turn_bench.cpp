@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "commands/command_table.h"
+#include "quiet_ui.h"
 #include "state/game.h"
 #include "state/session.h"
 #include "turn/month_turn.h"
@@ -23,23 +24,6 @@ namespace velmoran {
 namespace {
 
 namespace fs = std::filesystem;
-
-class NullUi : public Ui {
- public:
-  void message(Icon, const std::string&, const std::string&) override {}
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  std::string input(const std::string&, const std::string&, const std::string& answer) override {
-    return answer;
-  }
-  void openScreen(Screen) override {}
-  void closeScreen(Screen) override {}
-  void setGameScreenEnabled(bool) override {}
-  void playSound(const std::string&) override {}
-  void infoTextChanged(const std::string&) override {}
-  void gameScreenChanged() override {}
-  void bestScoresChanged() override {}
-  void rebellionChanged(const RebellionScreen&) override {}
-};
 
 class GameFolderCopy {
  public:
@@ -84,7 +68,7 @@ void keepTheCountryStanding(Session& session) {
 
 void MonthTurn(benchmark::State& state) {
   GameFolderCopy folder;
-  NullUi ui;
+  QuietUi ui;
   auto session = gameStarted(ui, folder.path());
   long long months = 0, newGames = 0;
   for (auto _ : state) {
