@@ -1,22 +1,25 @@
 // The terminal edition: plays the game from standard input, one command a line, and prints a
-// transcript of everything the screens would show. Run it in the game folder.
-#include <filesystem>
+// transcript of everything the screens would show. Run it in the game folder, or anywhere
+// once it is installed.
 #include <iostream>
 
 #include "console/console_commands.h"
 #include "console/console_ui.h"
 #include "console/line_source.h"
+#include "state/game_folders.h"
 #include "state/session.h"
 
 int main() {
   using namespace velmoran;
   LineSource lines(std::cin);
   ConsoleUi ui(lines, std::cout);
-  Session session(ui, std::filesystem::current_path());
+  Session session(ui, gameFoldersOfThisRun());
   ui.attach(session);
   ConsoleCommands commands(session, ui, std::cout);
 
-  session.openTitleMenu();
+  // The splash screen does not wait here: its timer runs out at once.
+  session.openSplash();
+  session.splashTimer();
   while (!session.finished() && session.anyScreenOpen()) {
     const auto line = lines.next();
     if (!line) break;

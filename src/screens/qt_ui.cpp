@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include "platform/link.h"
 #include "screens/best_scores_window.h"
 #include "screens/dialogs.h"
 #include "screens/game_window.h"
@@ -80,7 +81,11 @@ void QtUi::setGameScreenEnabled(bool enabled) {
 }
 
 void QtUi::playSound(const std::string& fileName) {
-  sound_.play(QString::fromStdString((session_->folder() / fileName).string()));
+  sound_.play(QString::fromStdString((session_->folders().shipped / fileName).string()));
+}
+
+void QtUi::openLink(const std::string& address) {
+  otevriOdkaz(qtText(address));
 }
 
 void QtUi::infoTextChanged(const std::string&) {

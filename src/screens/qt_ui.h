@@ -38,6 +38,7 @@ class QtUi : public QObject, public Ui {
   void closeScreen(Screen screen) override;
   void setGameScreenEnabled(bool enabled) override;
   void playSound(const std::string& fileName) override;
+  void openLink(const std::string& address) override;
 
   void infoTextChanged(const std::string& text) override;
   void gameScreenChanged() override;

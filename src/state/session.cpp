@@ -21,7 +21,7 @@ std::size_t slot(Screen screen) {
 
 }  // namespace
 
-Session::Session(Ui& ui, std::filesystem::path folder) : ui_(ui), folder_(std::move(folder)) {}
+Session::Session(Ui& ui, GameFolders folders) : ui_(ui), folders_(std::move(folders)) {}
 
 Session::~Session() = default;
 
@@ -67,7 +67,7 @@ int Session::titleMenuDraw(int range, int base) {
 }
 
 void Session::showBestScores() {
-  const BestScoresReading reading = readBestScores(folder_ / "best.dat");
+  const BestScoresReading reading = readBestScores(folders_.player / "best.dat");
   bestScoresShown_ = {};
   for (std::size_t i = 0; i < reading.fields.size() && i < bestScoresShown_.size(); ++i) {
     bestScoresShown_[i] = reading.fields[i];
