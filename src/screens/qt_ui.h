@@ -56,6 +56,10 @@ class QtUi : public QObject, public Ui {
   // Passes one action of the player to the session.
   void drive(const std::function<void(Session&)>& action);
   QWidget* createWindow(Screen screen);
+  QWidget* createShellWindow(Screen screen);
+  // What every window does for the keyboard: Enter presses the focused button, F1 opens the
+  // help page.
+  void prepareForKeyboard(QWidget* window);
   GameWindow* gameWindow() const;
   void refreshGameWindow();
   void refreshBestScores();
