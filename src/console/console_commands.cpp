@@ -2,9 +2,9 @@
 
 #include <iterator>
 
-#include "commands/menu_entries.h"
 #include "console/line_source.h"
 #include "state/decimal_text.h"
+#include "state/menu_entries.h"
 #include "state/quantity.h"
 
 namespace velmoran {
@@ -33,7 +33,9 @@ void ConsoleCommands::run(const std::string& line) {
   if (isGameScreenCommand(command)) {
     if (!session_.isOpen(Screen::Main)) {
       ui_.error("hra neběží");
-    } else if (!session_.game()->screen().enabled) {
+    } else if (command == "state") {
+      printState();
+    } else if (!session_.takesInput(Screen::Main)) {
       ui_.error("hra je vypnutá");
     } else {
       onGameScreen(command, argument);
@@ -110,8 +112,6 @@ bool ConsoleCommands::onGameScreen(const std::string& command, const std::string
     pressButton(command);
   } else if (command == "zprava") {
     session_.buyReport();
-  } else if (command == "state") {
-    printState();
   } else if (command == "set") {
     setQuantity(argument);
   } else {

@@ -3,17 +3,19 @@
 // once it is installed.
 #include <iostream>
 
+#include "commands/command_table.h"
 #include "console/console_commands.h"
 #include "console/console_ui.h"
 #include "console/line_source.h"
 #include "state/game_folders.h"
 #include "state/session.h"
+#include "turn/turn_rules.h"
 
 int main() {
   using namespace velmoran;
   LineSource lines(std::cin);
   ConsoleUi ui(lines, std::cout);
-  Session session(ui, gameFoldersOfThisRun());
+  Session session(ui, gameFoldersOfThisRun(), turnRules(), runMenuCommand);
   ui.attach(session);
   ConsoleCommands commands(session, ui, std::cout);
 

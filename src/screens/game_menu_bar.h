@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <array>
 
-#include "commands/menu_entries.h"
+#include "state/menu_entries.h"
 
 namespace velmoran {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "commands/menu_entries.h"
 #include "state/game_screen.h"
+#include "state/menu_entries.h"
 #include "state/quantity.h"
 
 namespace velmoran {

@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "commands/command_table.h"
 #include "screens/animation_icons.h"
 #include "screens/qt_ui.h"
 #include "state/game_folders.h"
 #include "state/session.h"
+#include "turn/turn_rules.h"
 
 // Started in a game folder, the game keeps its files there; installed, it keeps the player's
 // files in the per-user data folder of the application named here.
@@ -17,7 +19,8 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   velmoran::QtUi ui;
-  velmoran::Session session(ui, velmoran::gameFoldersOfThisRun());
+  velmoran::Session session(ui, velmoran::gameFoldersOfThisRun(), velmoran::turnRules(),
+                            velmoran::runMenuCommand);
   ui.attach(session);
   QObject::connect(&ui, &velmoran::QtUi::noScreenLeft, &app, &QApplication::quit);
   session.openSplash();

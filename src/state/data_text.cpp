@@ -1,5 +1,6 @@
 #include "state/data_text.h"
 
+#include <cmath>
 #include <limits>
 
 #include "state/cp1250.h"
@@ -10,13 +11,17 @@ namespace velmoran {
 
 namespace {
 
+// A numeric field reads as far as it is a number, so that a field holding no number at all
+// (the rest of a text with an unquoted comma, say) reads as 0; rounded to a whole number, it
+// must fit its field. A byte that is no windows-1250 text spoils the field.
 template <typename T>
 std::optional<T> numberInRange(const Field& field) {
-  const auto value = strictWholeNumber(field.bytes);
-  if (!value || *value < std::numeric_limits<T>::min() || *value > std::numeric_limits<T>::max()) {
+  if (!decodeCp1250(field.bytes)) return std::nullopt;
+  const double value = std::nearbyint(numericPrefix(field.bytes));
+  if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
     return std::nullopt;
   }
-  return static_cast<T>(*value);
+  return static_cast<T>(value);
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ struct DataText {
   std::uint8_t monthEnd = 0;
 };
 
-// Empty if the bytes do not hold the five fields with numbers in their ranges, or the text is
-// not windows-1250.
+// Empty if the bytes do not hold five fields, a number lies outside its field's range, or the
+// bytes are not windows-1250 text. A numeric field that holds no number reads as 0.
 std::optional<DataText> parseDataText(std::string_view bytes);
 
 }  // namespace velmoran

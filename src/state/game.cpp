@@ -7,6 +7,8 @@
 #include "state/data_text.h"
 #include "state/decimal_text.h"
 #include "state/game_files.h"
+#include "state/messages.h"
+#include "state/random.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -18,10 +20,6 @@ constexpr double kWinningTerritory = 99;
 constexpr int kReportPrice = 20;
 // As much as an input box takes; it also keeps "best.dat" small enough to be read back.
 constexpr std::size_t kLongestName = 255;
-
-constexpr char kMissingDataText[] =
-    "Bohužel hra nemůže najít část zdrojových souborů.\n"
-    " Zkuste ji znovu nakopírovat, popřípadě nainstalovat.";
 
 bool neverNegative(Quantity q) {
   return q == Quantity::tp || q == Quantity::arm || q == Quantity::os || q == Quantity::par ||
@@ -38,6 +36,10 @@ WorkingVars& Game::vars() {
 
 Ui& Game::ui() {
   return session_.ui();
+}
+
+Random& Game::random() {
+  return session_.random();
 }
 
 void Game::changed() {
@@ -79,15 +81,18 @@ void Game::runChangeRule(Quantity q) {
 }
 
 void Game::setInfo(const std::string& text) {
+  const bool textChanged = text != screen_.info;
   screen_.info = text;
-  ui().infoTextChanged(text);
+  if (textChanged) ui().infoTextChanged(text);
   changed();
-  info_Change();
+  info_Change(textChanged);
 }
 
-void Game::info_Change() {
+// The file's money is paid when the panel's text really changes; the buttons follow the record
+// on every write, so that clearing an empty panel still takes its buttons away.
+void Game::info_Change(bool textChanged) {
   WorkingVars& v = vars();
-  add(Quantity::kasa, v.moneyAmount);
+  if (textChanged) add(Quantity::kasa, v.moneyAmount);
   if (v.buttonMode == 1) {
     screen_.okVisible = true;
     screen_.anoVisible = screen_.neVisible = false;
@@ -104,13 +109,13 @@ void Game::info_Change() {
   changed();
 }
 
-void Game::otevri() {
+bool Game::otevri() {
   WorkingVars& v = vars();
   const auto bytes = readGameFile(session_.folders().texts / v.textFileName);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
-    ui().message(Icon::Critical, "CHYBA", kMissingDataText);
-    return;
+    ui().message(Icon::Critical, kFileErrorTitle, kMissingDataText);
+    return false;
   }
   v.questionCode = record->questionCode;
   v.infoText = record->infoText;
@@ -118,6 +123,11 @@ void Game::otevri() {
   v.moneyAmount = record->moneyAmount;
   v.monthEnd = record->monthEnd;
   setInfo(v.infoText);
+  return true;
+}
+
+void Game::appendAmount(long long amount, const std::string& unit) {
+  setInfo(screen_.info + std::to_string(amount) + unit);
 }
 
 bool Game::Kontrola() {
@@ -137,6 +147,41 @@ std::uint8_t Game::nahoda(std::uint8_t drawRange, std::uint8_t drawBase) {
   return v.drawnNumber;
 }
 
+void Game::keepThreeQuarters(Quantity strength) {
+  set(strength, std::nearbyint(value(strength) / 4 * 3));
+}
+
+void Game::keepAThird(Quantity strength) {
+  set(strength, std::nearbyint(value(strength) / 3));
+}
+
+void Game::prictipozemek(std::int16_t territoryChange) {
+  add(Quantity::Procentu, territoryChange);
+  const double share = std::nearbyint(100 - value(Quantity::Procentu));
+  setPartisanShare(static_cast<std::uint8_t>(std::clamp(share, 0.0, 100.0)));
+}
+
+void Game::withdraw(MenuEntry entry) {
+  screen_.menuEnabled[indexOf(entry)] = false;
+  changed();
+}
+
+void Game::setReportVisible(bool visible) {
+  screen_.reportVisible = visible;
+  changed();
+}
+
+void Game::setMonthBannerVisible(bool visible) {
+  screen_.monthBannerVisible = visible;
+  changed();
+}
+
+void Game::setEnabled(bool enabled) {
+  screen_.enabled = enabled;
+  ui().setGameScreenEnabled(enabled);
+  changed();
+}
+
 void Game::setPartisanShare(std::uint8_t share) {
   screen_.partisanShare = share;
   changed();
@@ -154,14 +199,7 @@ void Game::Form_Load() {
 
 void Game::Command1_Click() {
   add(Quantity::kasa, -kReportPrice);
-  screen_.reportVisible = true;
-  changed();
-}
-
-void Game::menuCommand(MenuEntry entry) {
-  if (!screen_.menuEnabled[indexOf(entry)] || !Kontrola()) return;
-  // "Nic" lets the month pass; the other commands of the menus are not part of the game yet.
-  if (entry == MenuEntry::noo) noo_Click();
+  setReportVisible(true);
 }
 
 }  // namespace velmoran

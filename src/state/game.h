@@ -3,22 +3,24 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/menu_entries.h"
 #include "state/game_screen.h"
+#include "state/menu_entries.h"
 #include "state/quantity.h"
 #include "state/working_vars.h"
 
 namespace velmoran {
 
+class Random;
 class Session;
 class Ui;
 
-// Thrown by `GameOver` once the game has ended: it unwinds whatever command or month turn was
-// running, so that nothing more of it takes effect. The session catches it and discards the
-// game.
+// Thrown by `GameOver` once the game has ended: it unwinds whatever command, month turn or
+// rebellion was running, so that nothing more of it takes effect. The session catches it and
+// discards the game.
 struct GameEnded {};
 
-// One running game: the game screen `main` with the whole country state and its rules.
+// One running game: the game screen `main` with the whole country state, and the procedures
+// that the month turn, the answers and the commands share.
 class Game {
  public:
   explicit Game(Session& session);
@@ -27,6 +29,8 @@ class Game {
 
   const GameScreen& screen() const { return screen_; }
   WorkingVars& vars();
+  Random& random();
+  Ui& ui();
 
   // Quantities. Every write runs the quantity's change rule at once.
   const std::string& text(Quantity q) const { return screen_.texts[indexOf(q)]; }
@@ -37,42 +41,50 @@ class Game {
 
   // The info panel: every write of its text runs the panel's change rule.
   void setInfo(const std::string& text);
-  // Shows the data text named by the text file name.
-  void otevri();
+  // Shows the data text named by the text file name. False, after telling the player, when
+  // the file cannot be read: the panel then keeps what it showed.
+  bool otevri();
+  // Appends the amount text, the decimal text of `amount` followed by `unit` ("$", "00" or
+  // "00$"), to the text on the panel.
+  void appendAmount(long long amount, const std::string& unit);
 
   // Whether the player may give a command: none of the answer buttons is visible.
   bool Kontrola();
   // A random whole number from draw base to draw base + draw range - 1, kept as drawn number.
   std::uint8_t nahoda(std::uint8_t drawRange, std::uint8_t drawBase);
+  // The losses of a battle: the strength keeps three quarters (the winner) or a third (the
+  // loser), taken to the nearest whole number, a half to the even one. Strengths grow without
+  // a cap, so the result is kept whole however large it is.
+  void keepThreeQuarters(Quantity strength);
+  void keepAThird(Quantity strength);
+  // Moves `Procentu` by the territory change and redraws the territory bar.
+  void prictipozemek(std::int16_t territoryChange);
 
   // Ends the game: enters the score into "best.dat", reports the months ruled, shows the
   // best scores and closes the game screen. Never returns: it throws GameEnded.
   [[noreturn]] void GameOver();
 
+  // A once-per-game command switches its own menu entry off until the next game.
+  void withdraw(MenuEntry entry);
+  bool isWithdrawn(MenuEntry entry) const { return !screen_.menuEnabled[indexOf(entry)]; }
+
+  void setReportVisible(bool visible);
+  void setMonthBannerVisible(bool visible);
+  // While the rebellion lasts the game screen takes no input.
+  void setEnabled(bool enabled);
+
   // The new game's territory: the partisans hold `partisanShare` percent.
   void setPartisanShare(std::uint8_t share);
   void applyLook(const DisplaySettings& look);
 
-  // Handlers of the game screen.
+  // Handlers of the game screen that belong to no menu.
   void Form_Load();
-  void ok_Click();
-  void ano_Click();
-  void ne_Click();
   void Command1_Click();  // buys the secret police report
-  void menuCommand(MenuEntry entry);
-  void noo_Click();  // "Nic"
-
-  // Monthly events: each leaves the chosen file in the text file name.
-  void mesicninahoda();
-  void mesicninahoda2();
-  void kratkanahoda();
 
  private:
   void runChangeRule(Quantity q);
-  void info_Change();
-  void monthTurn();
+  void info_Change(bool textChanged);
   void changed();
-  Ui& ui();
 
   Session& session_;
   GameScreen screen_;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/menu_entries.h"
+#include "state/menu_entries.h"
 #include "state/quantity.h"
 #include "state/settings_file.h"
 

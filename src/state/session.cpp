@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "state/best_scores.h"
+#include "state/messages.h"
 
 namespace velmoran {
 
@@ -12,16 +13,14 @@ namespace {
 constexpr Screen kAllScreens[] = {Screen::Menu,      Screen::Main,  Screen::Prohra, Screen::Vzpoura,
                                   Screen::Nastaveni, Screen::About, Screen::Splash};
 
-constexpr char kMissingBestScores[] =
-    "Bohužel hra nemůže najít soubor kde jsou uloženy výsledky nejlepších hráčů.";
-
 std::size_t slot(Screen screen) {
   return static_cast<std::size_t>(screen);
 }
 
 }  // namespace
 
-Session::Session(Ui& ui, GameFolders folders) : ui_(ui), folders_(std::move(folders)) {}
+Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
+    : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {}
 
 Session::~Session() = default;
 
@@ -77,7 +76,7 @@ void Session::showBestScores() {
   if (reading.table) {
     ui_.playSound("top.dat");
   } else {
-    ui_.message(Icon::Critical, "CHYBA", kMissingBestScores);
+    ui_.message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
   }
 }
 
@@ -93,30 +92,35 @@ void Session::closeBestScores() {
   closeScreen(Screen::Prohra);
 }
 
+bool Session::takesInput(Screen screen) const {
+  if (!game_ || !isOpen(screen)) return false;
+  return screen != Screen::Main || game_->screen().enabled;
+}
+
 void Session::menuCommand(MenuEntry entry) {
-  if (!gameScreenTakesInput()) return;
+  if (!takesInput(Screen::Main)) return;
   if (entry == MenuEntry::mnewgame || entry == MenuEntry::mkonec) {
     abandonGame();
     return;
   }
-  play([entry](Game& game) { game.menuCommand(entry); });
+  play([this, entry](Game& game) { menuCommand_(game, entry); });
 }
 
 void Session::ok() {
-  play([](Game& game) {
-    if (game.screen().okVisible) game.ok_Click();
+  play([this](Game& game) {
+    if (game.screen().okVisible) turn_.ok_Click(game);
   });
 }
 
 void Session::ano() {
-  play([](Game& game) {
-    if (game.screen().anoVisible) game.ano_Click();
+  play([this](Game& game) {
+    if (game.screen().anoVisible) turn_.ano_Click(game);
   });
 }
 
 void Session::ne() {
-  play([](Game& game) {
-    if (game.screen().neVisible) game.ne_Click();
+  play([this](Game& game) {
+    if (game.screen().neVisible) turn_.ne_Click(game);
   });
 }
 
@@ -138,6 +142,7 @@ void Session::abandonGame() {
 }
 
 void Session::discardGame() {
+  closeScreen(Screen::Vzpoura);
   closeScreen(Screen::Main);
   game_.reset();
 }

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "commands/menu_entries.h"
 #include "state/game.h"
 #include "state/game_folders.h"
+#include "state/game_rules.h"
+#include "state/menu_entries.h"
 #include "state/random.h"
 #include "state/ui.h"
 #include "state/working_vars.h"
@@ -22,7 +22,9 @@ class Session {
   // The three check boxes of the settings screen, in the order of the values of "data.dat".
   using SettingsChecks = std::array<bool, 3>;
 
-  Session(Ui& ui, GameFolders folders);
+  // `folders` are where the game's files are. The month turn and the commands are the game's
+  // rules, handed in from above.
+  Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand);
   ~Session();
 
   Ui& ui() { return ui_; }
@@ -77,16 +79,25 @@ class Session {
   // The player closed a window with its close box.
   void closedByPlayer(Screen screen);
 
-  // Runs a handler of the game screen while it takes input. If the game ends inside it, the
+  // Whether `screen` of the running game takes the player's input now: the game screen while
+  // it is switched on, the rebellion screen while it is open.
+  bool takesInput(Screen screen) const;
+
+  // Runs a handler of `screen` while that screen takes input. If the game ends inside it, the
   // rest of the handler is cut off and the game is discarded.
   template <typename Handler>
-  void play(Handler&& handler) {
-    if (!gameScreenTakesInput()) return;
+  void play(Screen screen, Handler&& handler) {
+    if (!takesInput(screen)) return;
     try {
       handler(*game_);
     } catch (const GameEnded&) {
       discardGame();
     }
+  }
+  // A handler of the game screen.
+  template <typename Handler>
+  void play(Handler&& handler) {
+    play(Screen::Main, std::forward<Handler>(handler));
   }
 
   // Used by the rules.
@@ -94,9 +105,6 @@ class Session {
   void closeScreen(Screen screen);
 
  private:
-  bool gameScreenTakesInput() const {
-    return game_ && isOpen(Screen::Main) && game_->screen().enabled;
-  }
   void abandonGame();
   void discardGame();
   void newGame();
@@ -104,6 +112,8 @@ class Session {
 
   Ui& ui_;
   GameFolders folders_;
+  TurnRules turn_;
+  MenuCommandRunner menuCommand_;
   Random random_;
   WorkingVars vars_;
   std::unique_ptr<Game> game_;

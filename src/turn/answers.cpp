@@ -1,4 +1,7 @@
+#include "turn/answers.h"
+
 #include "state/game.h"
+#include "turn/monthly_events.h"
 
 namespace velmoran {
 
@@ -51,35 +54,35 @@ bool isDeclinable(std::int32_t code) {
 
 }  // namespace
 
-void Game::ano_Click() {
-  WorkingVars& v = vars();
+void ano_Click(Game& game) {
+  WorkingVars& v = game.vars();
   if (const Answer* answer = yesAnswerFor(v.questionCode)) {
-    if (answer->clearsPanelFirst) setInfo("");
+    if (answer->clearsPanelFirst) game.setInfo("");
     for (int i = 0; i < answer->changeCount; ++i) {
-      add(answer->changes[i].quantity, answer->changes[i].delta);
+      game.add(answer->changes[i].quantity, answer->changes[i].delta);
     }
     v.questionCode = kNoQuestion;
   }
-  setInfo("");
+  game.setInfo("");
   if (v.questionCode == kAcquaintance) {
     v.textFileName = "seznameni.ini";
-    otevri();
+    game.otevri();
     v.partner = true;
   } else if (v.questionCode == kDeposition || v.questionCode == kAssassination) {
     v.textBaseName = v.questionCode == kDeposition ? "sesazeni" : "atentat";
-    kratkanahoda();
-    otevri();
+    kratkanahoda(game);
+    game.otevri();
   }
 }
 
-void Game::ne_Click() {
-  WorkingVars& v = vars();
+void ne_Click(Game& game) {
+  WorkingVars& v = game.vars();
   if (v.questionCode == kAcquaintance) {
     v.buttonMode = 1;
-    setInfo("Hlupáku");
+    game.setInfo("Hlupáku");
   } else if (isDeclinable(v.questionCode)) {
     v.questionCode = kNoQuestion;
-    setInfo("");
+    game.setInfo("");
   }
 }
 

@@ -1,4 +1,7 @@
+#include "turn/month_turn.h"
+
 #include "state/game.h"
+#include "turn/monthly_events.h"
 
 namespace velmoran {
 
@@ -21,34 +24,35 @@ constexpr Growth kMonthlyGrowth[] = {
 
 }  // namespace
 
-void Game::ok_Click() {
-  WorkingVars& v = vars();
-  if (v.monthEnd == 1) {
-    monthTurn();
-  } else if (v.questionCode == 99) {
-    mesicninahoda2();
-    otevri();
-    screen_.monthBannerVisible = false;
-    changed();
-  } else {
-    v.questionCode = -1;
-    setInfo("");
-  }
+namespace {
+
+void monthTurn(Game& game) {
+  game.add(Quantity::vlada, 1);
+  mesicninahoda(game);
+  game.otevri();
+  game.setReportVisible(false);
+  game.set(Quantity::rozpocet2, game.value(Quantity::zisk) * game.value(Quantity::Procentu) +
+                                    game.value(Quantity::rozpocet));
+  game.add(Quantity::kasa, game.value(Quantity::rozpocet2));
+  for (Quantity q : kPopularityAtHome) game.add(q, -1);
+  for (const Growth& g : kMonthlyGrowth) game.add(g.quantity, game.nahoda(g.drawRange, g.drawBase));
+  game.setMonthBannerVisible(true);
 }
 
-void Game::monthTurn() {
-  add(Quantity::vlada, 1);
-  mesicninahoda();
-  otevri();
-  screen_.reportVisible = false;
-  changed();
-  set(Quantity::rozpocet2,
-      value(Quantity::zisk) * value(Quantity::Procentu) + value(Quantity::rozpocet));
-  add(Quantity::kasa, value(Quantity::rozpocet2));
-  for (Quantity q : kPopularityAtHome) add(q, -1);
-  for (const Growth& g : kMonthlyGrowth) add(g.quantity, nahoda(g.drawRange, g.drawBase));
-  screen_.monthBannerVisible = true;
-  changed();
+}  // namespace
+
+void ok_Click(Game& game) {
+  WorkingVars& v = game.vars();
+  if (v.monthEnd == 1) {
+    monthTurn(game);
+  } else if (v.questionCode == 99) {
+    mesicninahoda2(game);
+    game.otevri();
+    game.setMonthBannerVisible(false);
+  } else {
+    v.questionCode = -1;
+    game.setInfo("");
+  }
 }
 
 }  // namespace velmoran

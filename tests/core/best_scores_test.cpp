@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "script_ui.h"
 #include "state/cp1250.h"
+#include "test_game_folder.h"
 
 namespace velmoran {
 namespace {
 
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 
 TEST(BestScores, AResultEntersOnlyWhenItBeatsAScoreStrictly) {
   const BestScores table{{"A", "B", "C"}, {30, 20, 10}};
@@ -42,7 +42,7 @@ TEST(BestScores, AnyNameReadsBackAsItWasWritten) {
   for (const auto& name : quoted) cases.emplace_back(name, false);
   for (const auto& [name, isPlain] : cases) {
     SCOPED_TRACE(name);
-    TempGameFolder folder;
+    TestGameFolder folder;
     const BestScores table{{name, "Bob", name}, {40, 12, -3}};
     ASSERT_TRUE(writeBestScores(folder / "best.dat", table));
     const std::string bytes = folder.readBytes("best.dat");
@@ -57,7 +57,7 @@ TEST(BestScores, AnyNameReadsBackAsItWasWritten) {
 }
 
 TEST(BestScores, ANameWithANulReadsBackAsItWasWritten) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   const BestScores table{{std::string("a\0b,", 4), "B", "C"}, {3, 2, 1}};
   ASSERT_TRUE(writeBestScores(folder / "best.dat", table));
   const auto reading = readBestScores(folder / "best.dat");
@@ -69,7 +69,7 @@ TEST(BestScores, PlainSixLinesAreTheFileFormat) {
   EXPECT_EQ(bestScoresBytes({{"", "Božena", "C"}, {30, 20, 10}}),
             "\r\n30\r\nBo\x9E"
             "ena\r\n20\r\nC\r\n10\r\n");
-  TempGameFolder folder;
+  TestGameFolder folder;
   folder.writeBest("Alois\n30\nBožena\r\n20\r\n&#65;\n10");
   const auto reading = readBestScores(folder / "best.dat");
   ASSERT_TRUE(reading.table);
@@ -92,20 +92,20 @@ TEST(BestScores, TheScreenKeepsTheFieldsReadBeforeAFault) {
                {"", {}, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.content);
-    TempGameFolder folder;
+    TestGameFolder folder;
     folder.writeBest(c.content);
     const auto reading = readBestScores(folder / "best.dat");
     EXPECT_EQ(reading.fields, c.fields);
     EXPECT_EQ(reading.table.has_value(), c.table);
   }
-  TempGameFolder folder;
+  TestGameFolder folder;
   folder.writeBytes("best.dat", "A\x81\n1\nB\n2\nC\n3\n");
   EXPECT_TRUE(readBestScores(folder / "best.dat").fields.empty());
   EXPECT_FALSE(readBestScores(folder / "missing.dat").table);
 }
 
 TEST(BestScores, WritingReplacesTheFileWholeOrNotAtAll) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   const BestScores table{{"A", "B", "C"}, {3, 2, 1}};
   EXPECT_FALSE(writeBestScores(folder / "nowhere" / "best.dat", table));
   EXPECT_FALSE(std::filesystem::exists(folder / "nowhere"));

@@ -103,9 +103,8 @@ const std::map<std::string, DataText>& records() {
 int timesCharged(const DataFile& file, const DataText& record) {
   int times = 1 + (file.amountAppended ? 1 : 0);
   if (record.buttonMode == 2) {
-    // A Yes to 8888 clears the panel twice; a No to 1 shows "Hlupáku" and its Ok clears it.
-    const bool clearsTwice = record.questionCode == 8888 || record.questionCode == 1;
-    return times + (clearsTwice ? 2 : 1);
+    // An answer clears the panel; a No to 1 shows "Hlupáku" instead, and its Ok clears it.
+    return times + (record.questionCode == 1 ? 2 : 1);
   }
   if (record.monthEnd == 1 || record.questionCode == kChainsToSecondText) return times;
   return times + 1;

@@ -5,20 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "commands/command_table.h"
+#include "expected_messages.h"
 #include "script_ui.h"
 #include "state/session.h"
+#include "test_game_folder.h"
+#include "turn/turn_rules.h"
 
 namespace velmoran::testing {
 
 using Q = Quantity;
 
-constexpr char kDataTextError[] =
-    "MSG critical CHYBA Bohužel hra nemůže najít část zdrojových souborů.\n"
-    " Zkuste ji znovu nakopírovat, popřípadě nainstalovat.";
-constexpr char kBestScoresError[] =
-    "MSG critical CHYBA Bohužel hra nemůže najít soubor kde jsou uloženy výsledky nejlepších "
-    "hráčů.";
-constexpr char kBankruptcy[] = "MSG critical Prohra Prohráls.\n Tvá zem zkrachovala.";
+inline const std::string kDataTextError = std::string("MSG critical CHYBA ") + kDataTextMissing;
+inline const std::string kBestScoresError = std::string("MSG critical CHYBA ") + kBestScoresMissing;
+inline const std::string kBankruptcy = std::string("MSG critical Prohra ") + kBankruptcyText;
 
 // A game folder with a complete small data set, a session on it and the title menu open.
 class GameTest : public ::testing::Test {
@@ -83,9 +83,9 @@ class GameTest : public ::testing::Test {
     return std::vector<std::string>(ui.log.begin() + static_cast<long>(from), ui.log.end());
   }
 
-  TempGameFolder folder;
+  TestGameFolder folder;
   ScriptUi ui;
-  Session session{ui, folder.path()};
+  Session session{ui, folder.path(), turnRules(), runMenuCommand};
 };
 
 }  // namespace velmoran::testing

@@ -3,14 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "script_ui.h"
+#include <fstream>
+
 #include "state/help_page.h"
+#include "test_game_folder.h"
 
 namespace velmoran {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 
 TEST(GameFolders, PlayerFolderFollowsXdgDataHome) {
   EXPECT_EQ(playerFolder("/home/eva", nullptr), "/home/eva/.local/share/velmoran");
@@ -20,29 +22,37 @@ TEST(GameFolders, PlayerFolderFollowsXdgDataHome) {
   EXPECT_EQ(playerFolder(nullptr, nullptr), "/.local/share/velmoran");
 }
 
-// An installation: prefix/bin/velmoran and prefix/share/velmoran with its data texts, best
-// scores and settings; a working folder that is no game folder; the player's folder.
+// An installation beside the test's game folder: prefix/bin/velmoran and
+// prefix/share/velmoran with its data texts, best scores and settings; a working folder that
+// is no game folder; the player's folder.
 class Installed : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(root / "prefix" / "bin");
-    root.writeDataText("welcome.ini", 0, "Vítej", 1, 0, 0);
-    fs::create_directories(shipped);
-    fs::rename(root / "data", shipped / "data");
-    root.writeBytes("prefix/share/velmoran/best.dat", "A\n3\nB\n2\nC\n1\n");
-    root.writeBytes("prefix/share/velmoran/data.dat", "1,1,1");
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(shipped / "data");
+    write(shipped / "data" / "welcome.ini", "0\r\n\"Vítej\"\r\n1, 0, 0\r\n");
+    write(shipped / "best.dat", "A\n3\nB\n2\nC\n1\n");
+    write(shipped / "data.dat", "1,1,1");
     fs::create_directories(working);
   }
 
-  GameFolders locate() const {
-    return locateGameFolders(working, installedGameFolder(root / "prefix" / "bin" / "velmoran"),
-                             player);
+  static void write(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  TempGameFolder root;
-  const fs::path shipped = root / "prefix" / "share" / "velmoran";
-  const fs::path working = root / "home";
-  const fs::path player = root / "home" / ".local" / "share" / "velmoran";
+  GameFolders locate() const {
+    return locateGameFolders(working, installedGameFolder(prefix / "bin" / "velmoran"), player);
+  }
+
+  TestGameFolder root;
+  const fs::path prefix = root.scratch() / "prefix";
+  const fs::path shipped = prefix / "share" / "velmoran";
+  const fs::path working = root.scratch() / "home";
+  const fs::path player = working / ".local" / "share" / "velmoran";
 };
 
 TEST_F(Installed, FirstStartGivesThePlayerTheShippedDefaults) {
@@ -50,22 +60,21 @@ TEST_F(Installed, FirstStartGivesThePlayerTheShippedDefaults) {
   EXPECT_EQ(folders.shipped, shipped);
   EXPECT_EQ(folders.texts, shipped / "data");
   EXPECT_EQ(folders.player, player);
-  EXPECT_EQ(root.readBytes("home/.local/share/velmoran/best.dat"), "A\n3\nB\n2\nC\n1\n");
-  EXPECT_EQ(root.readBytes("home/.local/share/velmoran/data.dat"), "1,1,1");
+  EXPECT_EQ(read(player / "best.dat"), "A\n3\nB\n2\nC\n1\n");
+  EXPECT_EQ(read(player / "data.dat"), "1,1,1");
 }
 
 TEST_F(Installed, ThePlayersFilesAndTextsWin) {
   fs::create_directories(player / "data");
-  root.writeBytes("home/.local/share/velmoran/best.dat", "mine");
+  write(player / "best.dat", "mine");
   const GameFolders folders = locate();
   EXPECT_EQ(folders.texts, player / "data");
-  EXPECT_EQ(root.readBytes("home/.local/share/velmoran/best.dat"), "mine");
+  EXPECT_EQ(read(player / "best.dat"), "mine");
 }
 
 TEST_F(Installed, AGameFolderIsUsedAsItIs) {
-  fs::create_directory(root / "data");
-  root.writeDataText("welcome.ini", 0, "Vítej", 1, 0, 0);
-  fs::rename(root / "data", working / "data");
+  fs::create_directories(working / "data");
+  write(working / "data" / "welcome.ini", "0\r\n\"Vítej\"\r\n1, 0, 0\r\n");
   const GameFolders folders = locate();
   EXPECT_EQ(folders.shipped, working);
   EXPECT_EQ(folders.texts, working / "data");
@@ -74,7 +83,8 @@ TEST_F(Installed, AGameFolderIsUsedAsItIs) {
 }
 
 TEST_F(Installed, WithoutAnInstallationTheWorkingFolderIsTheGameFolder) {
-  for (const fs::path& program : {root / "prefix" / "velmoran", root / "elsewhere" / "bin" / "v"}) {
+  for (const fs::path& program :
+       {prefix / "velmoran", root.scratch() / "elsewhere" / "bin" / "v"}) {
     EXPECT_FALSE(installedGameFolder(program)) << program;
   }
   const GameFolders folders = locateGameFolders(working, std::nullopt, player);

@@ -69,7 +69,7 @@ TEST_F(GameRules, StartingEconomyIsTheFixedSequenceOfDraws) {
   EXPECT_EQ(value(Q::zisk), std::floor(r[2] * 3 + 1));
 
   ScriptUi otherUi;
-  Session other(otherUi, folder.path());
+  Session other(otherUi, folder.path(), turnRules(), runMenuCommand);
   other.openTitleMenu();
   other.start();
   for (Q q : {Q::rozpocet, Q::kasa, Q::zisk}) EXPECT_EQ(other.game()->text(q), text(q));
@@ -198,11 +198,11 @@ TEST_F(GameRules, MoneyIsChargedWhenShownAndAgainWhenDismissed) {
   EXPECT_EQ(session.vars().questionCode, -1);
   EXPECT_EQ(session.vars().infoText, "Platba");
   EXPECT_EQ(text(Q::vlada), "1");
-  // Showing the text already on the panel is a change all the same.
+  // Showing the text already on the panel is no change: it is not paid for again.
   show(0, "Platba", 1, -500, 0);
   show(0, "Platba", 1, -500, 0);
-  EXPECT_EQ(value(Q::kasa), kasa - 2000);
-  EXPECT_EQ(ui.linesStartingWith("INFO Platba").size(), 3u);
+  EXPECT_EQ(value(Q::kasa), kasa - 1500);
+  EXPECT_EQ(ui.linesStartingWith("INFO Platba").size(), 2u);
 }
 
 TEST_F(GameRules, AFileThatCannotBeReadChangesNothing) {

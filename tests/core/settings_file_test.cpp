@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "script_ui.h"
+#include "test_game_folder.h"
 
 namespace velmoran {
 namespace {
 
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 
 TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
   const struct {
@@ -20,7 +20,7 @@ TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
                {"", nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.content);
-    TempGameFolder folder;
+    TestGameFolder folder;
     folder.writeSettings(c.content);
     const auto look = readDisplaySettings(folder / "data.dat");
     ASSERT_EQ(look.has_value(), c.on != nullptr);
@@ -32,13 +32,13 @@ TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
 }
 
 TEST(SettingsFile, ValuesAreKeptAsStored) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   folder.writeSettings("2, 0 ,255");
   EXPECT_EQ(readSettingsValues(folder / "data.dat"), (SettingsValues{2, 0, 255}));
 }
 
 TEST(SettingsFile, WrittenOneValueALineAndReadBack) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   ASSERT_TRUE(writeDisplaySettings(folder / "data.dat", {true, false, true}));
   EXPECT_EQ(folder.readBytes("data.dat"), " 0 \r\n 1 \r\n 0 \r\n");
   const auto look = readDisplaySettings(folder / "data.dat");
@@ -47,7 +47,7 @@ TEST(SettingsFile, WrittenOneValueALineAndReadBack) {
 }
 
 TEST(SettingsFile, MissingFileIsAnError) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   EXPECT_FALSE(readDisplaySettings(folder / "data.dat"));
   std::filesystem::create_directory(folder / "data.dat");
   EXPECT_FALSE(readDisplaySettings(folder / "data.dat"));

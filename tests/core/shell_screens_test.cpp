@@ -1,7 +1,6 @@
 // The screens around a game: the splash screen, the settings screen and its file, the about box.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,24 +13,14 @@ namespace {
 
 using testing::GameTest;
 using testing::ScriptUi;
-using testing::TempGameFolder;
+using testing::TestGameFolder;
 using ShellScreens = GameTest;
 
-constexpr char kUnreadable[] =
-    "MSG critical CHYBA Bohužel hra nemůže najít soubor kde jse uloženo nastavení.";
+const std::string kUnreadable = std::string("MSG critical CHYBA ") + testing::kSettingsMissing;
 constexpr char kUnsaved[] =
     "MSG critical CHYBA Bohužel při ukládání nastavení nastala neznámá chyba";
 
-// The names in the game folder: a save leaves no temporary file behind.
-std::vector<std::string> fileNames(const TempGameFolder& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
+// A save leaves no temporary file behind.
 const std::vector<std::string> kGameFiles = {"best.dat", "data", "data.dat"};
 
 std::string ticks(const Session::SettingsChecks& checks) {
@@ -39,9 +28,9 @@ std::string ticks(const Session::SettingsChecks& checks) {
 }
 
 TEST(SplashScreen, PlaysItsSoundThenGivesWayToTheTitleMenuOnce) {
-  TempGameFolder folder;
+  TestGameFolder folder;
   ScriptUi ui;
-  Session session(ui, folder.path());
+  Session session(ui, folder.path(), turnRules(), runMenuCommand);
   session.openSplash();
   session.splashTimer();
   session.splashTimer();
@@ -111,7 +100,7 @@ TEST_F(ShellScreens, SavingWritesTheBoxesAndClosesTheScreen) {
     EXPECT_EQ(folder.readBytes("data.dat"), c.written);
     EXPECT_FALSE(session.isOpen(Screen::Nastaveni));
   }
-  EXPECT_EQ(fileNames(folder), kGameFiles);
+  EXPECT_EQ(folder.fileNames(), kGameFiles);
 }
 
 TEST_F(ShellScreens, AFailedSaveIsReportedAndLosesNothing) {
@@ -124,7 +113,7 @@ TEST_F(ShellScreens, AFailedSaveIsReportedAndLosesNothing) {
   EXPECT_EQ(ui.log, std::vector<std::string>{kUnsaved});
   EXPECT_TRUE(session.isOpen(Screen::Nastaveni));
   EXPECT_TRUE(std::filesystem::is_directory(folder / "data.dat" / "kept"));
-  EXPECT_EQ(fileNames(folder), kGameFiles);
+  EXPECT_EQ(folder.fileNames(), kGameFiles);
 
   // The player moves the folder away and saves again.
   std::filesystem::remove_all(folder / "data.dat");

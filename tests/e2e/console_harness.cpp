@@ -80,52 +80,23 @@ Lines Transcript::between(std::size_t n) const {
   return slice(from);
 }
 
-GameFolder::GameFolder() {
-  std::string pattern = (fs::temp_directory_path() / "velmoran-e2e-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  root_ = pattern;
-  game_ = root_ / "game";
-  fs::create_directories(game_ / "data");
+std::string messageLine(const std::string& icon, const std::string& title,
+                        const std::string& text) {
+  std::string line = "MSG | " + icon + " | " + title + " | ";
+  for (char c : text) line += c == '\n' ? std::string("\\n") : std::string(1, c);
+  return line;
 }
 
-GameFolder::~GameFolder() {
-  std::error_code ec;
-  fs::remove_all(root_, ec);
-}
-
-void GameFolder::writeBytes(const std::string& relative, const std::string& bytes) {
-  writeAll(game_ / relative, bytes);
-}
-
-void GameFolder::writeText(const std::string& relative, const std::string& utf8) {
-  writeBytes(relative, utf8ToCp1250(utf8));
-}
-
-std::string GameFolder::readBytes(const std::string& relative) const {
-  return readAll(game_ / relative);
-}
-
-void GameFolder::remove(const std::string& relative) {
-  fs::remove_all(game_ / relative);
-}
-
-Lines GameFolder::fileNames() const {
-  Lines names;
-  for (const auto& entry : fs::directory_iterator(game_)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-Transcript GameFolder::play(const std::string& script) const {
-  writeAll(root_ / "script", script);
-  const std::string command = "cd " + quoted(game_) + " && " + quoted(VELMORAN_CONSOLE) + " < " +
-                              quoted(root_ / "script") + " > " + quoted(root_ / "transcript");
+Transcript play(const TestGameFolder& folder, const std::string& script) {
+  const fs::path scriptFile = folder.scratch() / "script";
+  const fs::path transcriptFile = folder.scratch() / "transcript";
+  writeAll(scriptFile, script);
+  const std::string command = "cd " + quoted(folder.path()) + " && " + quoted(VELMORAN_CONSOLE) +
+                              " < " + quoted(scriptFile) + " > " + quoted(transcriptFile);
   const int status = std::system(command.c_str());
   Transcript t;
   t.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  t.bytes = readAll(root_ / "transcript");
+  t.bytes = readAll(transcriptFile);
   std::size_t start = 0;
   while (start < t.bytes.size()) {
     const auto end = std::min(t.bytes.find('\n', start), t.bytes.size());
@@ -139,29 +110,23 @@ Transcript GameFolder::play(const std::string& script) const {
   return t;
 }
 
-std::string record(int question, const std::string& text, int buttons, long long money,
-                   int monthEnd) {
-  return std::to_string(question) + "\r\n\"" + text + "\"\r\n" + std::to_string(buttons) + ", " +
-         std::to_string(money) + ", " + std::to_string(monthEnd) + "\r\n";
-}
-
-void writeCraftedSet(GameFolder& folder) {
-  folder.writeText("data/welcome.ini", record(0, kWelcome, 1, 0, 0));
+void writeCraftedSet(const TestGameFolder& folder) {
+  folder.writeText("data/welcome.ini", dataRecord(0, kWelcome, 1, 0, 0));
   for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "77", "8", "9", "10"}) {
     const std::string event = std::string("nahoda") + n;
     folder.writeText("data/" + event + ".ini",
-                     record(0, "Událost " + event, 1, craftedMoney("Událost " + event), 1));
+                     dataRecord(0, "Událost " + event, 1, craftedMoney("Událost " + event), 1));
   }
   for (int n = 1; n <= 10; ++n) {
     const std::string text = "Zpráva nahod" + std::to_string(n);
     folder.writeText("data/nahod" + std::to_string(n) + ".ini",
-                     record(0, text, 1, craftedMoney(text), 1));
+                     dataRecord(0, text, 1, craftedMoney(text), 1));
   }
-  folder.writeText("data/seznameni.ini", record(0, "Seznámení s krásnou cizinkou", 1, 0, 0));
+  folder.writeText("data/seznameni.ini", dataRecord(0, "Seznámení s krásnou cizinkou", 1, 0, 0));
   for (const char* base : {"sesazeni", "atentat"}) {
     for (const char* n : {"1", "2"}) {
       folder.writeText(std::string("data/") + base + n + ".ini",
-                       record(0, std::string("Spiknutí ") + base, 1, 0, 0));
+                       dataRecord(0, std::string("Spiknutí ") + base, 1, 0, 0));
     }
   }
   folder.writeBytes("best.dat", kDefaultBestScores);
@@ -175,12 +140,6 @@ long long craftedMoney(const std::string& info) {
   if (startsWith(info, "Událost nahoda")) return -10 * n;
   if (startsWith(info, "Zpráva nahod")) return 5 * n;
   return 0;
-}
-
-std::string utf8ToCp1250(const std::string& utf8) {
-  const auto bytes = encodeCp1250(utf8);
-  if (!bytes) throw std::invalid_argument("not windows-1250 text: " + utf8);
-  return *bytes;
 }
 
 long long number(const State& state, const std::string& name) {

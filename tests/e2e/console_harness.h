@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "expected_messages.h"
+#include "test_game_folder.h"
+
 namespace velmoran::e2e {
 
 using Lines = std::vector<std::string>;
@@ -27,42 +30,25 @@ struct Transcript {
   Lines between(std::size_t n) const;
 };
 
-// A game folder of its own, removed with the object.
-class GameFolder {
- public:
-  GameFolder();
-  ~GameFolder();
-  GameFolder(const GameFolder&) = delete;
-  GameFolder& operator=(const GameFolder&) = delete;
+using testing::dataRecord;
+using testing::TestGameFolder;
 
-  const std::filesystem::path& path() const { return game_; }
-  void writeBytes(const std::string& relative, const std::string& bytes);
-  void writeText(const std::string& relative, const std::string& utf8);  // as windows-1250
-  std::string readBytes(const std::string& relative) const;
-  void remove(const std::string& relative);
-  Lines fileNames() const;  // top level, sorted
+// A message box as the transcript shows it: "MSG | icon | title | text", line breaks as \n.
+std::string messageLine(const std::string& icon, const std::string& title, const std::string& text);
 
-  Transcript play(const std::string& script) const;
-
- private:
-  std::filesystem::path root_, game_;
-};
-
-// One data text record, with CR LF line ends.
-std::string record(int question, const std::string& text, int buttons, long long money,
-                   int monthEnd);
+// Runs the terminal edition in the game folder on `script` and reads its transcript.
+Transcript play(const TestGameFolder& folder, const std::string& script);
 
 // A minimal data set whose texts name their files: "Událost nahodaN" (money -10 N, Ok ends the
 // month), "Zpráva nahodN" (money 5 N, Ok ends the month), a welcome text with a plain Ok, the
 // answers' texts, best.dat with Ala 30, Bob 20, Cyril 10 and data.dat 1, 1, 1.
-void writeCraftedSet(GameFolder& folder);
+void writeCraftedSet(const TestGameFolder& folder);
 long long craftedMoney(const std::string& info);
 
 extern const char kDefaultBestScores[];
 extern const char kWelcome[];
 extern const char kStart[];  // starts a game accepting both default names
 
-std::string utf8ToCp1250(const std::string& utf8);
 long long number(const State& state, const std::string& name);
 
 }  // namespace velmoran::e2e

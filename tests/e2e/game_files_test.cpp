@@ -12,14 +12,12 @@
 namespace velmoran::e2e {
 namespace {
 
-const char kMissingDataText[] =
-    "MSG | critical | CHYBA | Bohužel hra nemůže najít část zdrojových souborů.\\n Zkuste ji "
-    "znovu nakopírovat, popřípadě nainstalovat.";
-const char kMissingBestScores[] =
-    "MSG | critical | CHYBA | Bohužel hra nemůže najít soubor kde jsou uloženy výsledky "
-    "nejlepších hráčů.";
-const char kMissingSettings[] =
-    "MSG | critical | CHYBA | Bohužel hra nemůže najít soubor kde jse uloženo nastavení.";
+const std::string kMissingDataText =
+    messageLine("critical", testing::kFileError, testing::kDataTextMissing);
+const std::string kMissingBestScores =
+    messageLine("critical", testing::kFileError, testing::kBestScoresMissing);
+const std::string kMissingSettings =
+    messageLine("critical", testing::kFileError, testing::kSettingsMissing);
 
 // Bytes of a damaged file; no value: no file at all; "/": a folder in its place.
 struct Damage {
@@ -28,7 +26,7 @@ struct Damage {
   friend void PrintTo(const Damage& c, std::ostream* os) { *os << c.name; }
 };
 
-void place(GameFolder& folder, const std::string& file, const Damage& damage) {
+void place(const TestGameFolder& folder, const std::string& file, const Damage& damage) {
   folder.remove(file);
   if (!damage.bytes) return;
   if (*damage.bytes == "/") {
@@ -38,7 +36,7 @@ void place(GameFolder& folder, const std::string& file, const Damage& damage) {
   }
 }
 
-std::string name(const testing::TestParamInfo<Damage>& info) {
+std::string name(const ::testing::TestParamInfo<Damage>& info) {
   return info.param.name;
 }
 
@@ -47,13 +45,13 @@ struct Layout {
   friend void PrintTo(const Layout& c, std::ostream* os) { *os << c.name; }
 };
 
-class DataTextLayouts : public testing::TestWithParam<Layout> {};
+class DataTextLayouts : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(DataTextLayouts, ShowTheText) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   folder.writeBytes("data/welcome.ini", GetParam().bytes);
-  const auto t = folder.play(std::string(kStart) + "state\n");
+  const auto t = play(folder, std::string(kStart) + "state\n");
   EXPECT_EQ(t.lines.at(1), "INFO | " + GetParam().shown);
   EXPECT_FALSE(t.hasPrefix("MSG"));
   ASSERT_EQ(t.states().size(), 1u);
@@ -62,32 +60,36 @@ TEST_P(DataTextLayouts, ShowTheText) {
 
 INSTANTIATE_TEST_SUITE_P(
     E2e, DataTextLayouts,
-    testing::Values(
-        Layout{"QuotedComma", utf8ToCp1250("0\r\n\"Ahoj, světe\"\r\n1, 0, 0\r\n"), "Ahoj, světe",
-               "ok"},
+    ::testing::Values(
+        Layout{"QuotedComma", testing::cp1250Bytes("0\r\n\"Ahoj, světe\"\r\n1, 0, 0\r\n"),
+               "Ahoj, světe", "ok"},
         Layout{"BlanksAndBareLineFeeds", "  0 \n  \"Dobry den\"  \n 2 ,  0 , 0 \n", "Dobry den",
                "ok"},
         Layout{"OneLineNoLineEnd", "5,\"Jedna\",2,0,0", "Jedna", "ano ne"},
         Layout{"UnquotedCommaShiftsFields", "0\r\nAhoj, 2\r\n0, 0\r\n", "Ahoj", "ok"},
+        // The rest of the text reads as the button mode: no number at all, so 0.
+        Layout{"UnquotedCommaInText", "0\r\nAhoj, svete\r\n1, 0, 0\r\n", "Ahoj", "ok"},
+        Layout{"WordForNumber", "nula\r\n\"Ahoj\"\r\n1, 0, 0\r\n", "Ahoj", "ok"},
         Layout{"TrailingJunkIgnored", "0\r\n\"Text\"\r\n1, 0, 0\r\n\x81\x00 smeti\"\r\n", "Text",
                "ok"},
         Layout{"Windows1250Letters",
-               utf8ToCp1250("0\r\n\"Příliš žluťoučký kůň úpěl ďábelské ódy – „Ťuk“ §\"\r\n1,0,0"),
+               testing::cp1250Bytes(
+                   "0\r\n\"Příliš žluťoučký kůň úpěl ďábelské ódy – „Ťuk“ §\"\r\n1,0,0"),
                "Příliš žluťoučký kůň úpěl ďábelské ódy – „Ťuk“ §", "ok"}),
     [](const auto& info) { return info.param.name; });
 
-class DamagedDataTexts : public testing::TestWithParam<Damage> {};
+class DamagedDataTexts : public ::testing::TestWithParam<Damage> {};
 
 // The welcome text leads to a second random text: every one of them is damaged, so each Ok
 // shows the error and leaves the welcome text and its Ok as they were.
 TEST_P(DamagedDataTexts, ReportTheErrorAndKeepThePanel) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
-  folder.writeText("data/welcome.ini", record(99, "Vítejte", 1, -30, 0));
+  folder.writeText("data/welcome.ini", dataRecord(99, "Vítejte", 1, -30, 0));
   for (int n = 1; n <= 10; ++n) {
     place(folder, "data/nahod" + std::to_string(n) + ".ini", GetParam());
   }
-  const auto t = folder.play(std::string(kStart) + "state\nok\nstate\nok\nstate\nmnewgame\n");
+  const auto t = play(folder, std::string(kStart) + "state\nok\nstate\nok\nstate\nmnewgame\n");
   EXPECT_EQ(t.exitStatus, 0);
   const auto states = t.states();
   ASSERT_EQ(states.size(), 3u);
@@ -104,28 +106,25 @@ TEST_P(DamagedDataTexts, ReportTheErrorAndKeepThePanel) {
 
 INSTANTIATE_TEST_SUITE_P(
     E2e, DamagedDataTexts,
-    testing::Values(Damage{"Missing", std::nullopt}, Damage{"Empty", ""},
-                    Damage{"FiveEmptyLines", "\r\n\r\n\r\n\r\n\r\n"},
-                    Damage{"FourFields", "0\r\n\"Ahoj\"\r\n1, 0\r\n"},
-                    Damage{"UnclosedQuote", "0\r\n\"Ahoj\r\n1, 0, 0\r\n"},
-                    Damage{"UnquotedComma", "0\r\nAhoj, svete\r\n1, 0, 0\r\n"},
-                    Damage{"ButtonMode256", "0\r\n\"Ahoj\"\r\n256, 0, 0\r\n"},
-                    Damage{"MonthEndNegative", "0\r\n\"Ahoj\"\r\n1, 0, -1\r\n"},
-                    Damage{"QuestionBeyond32Bits", "2147483648\r\n\"Ahoj\"\r\n1, 0, 0\r\n"},
-                    Damage{"MoneyBeyond32Bits", "0\r\n\"Ahoj\"\r\n1, -2147483649, 0\r\n"},
-                    Damage{"WordForNumber", "nula\r\n\"Ahoj\"\r\n1, 0, 0\r\n"},
-                    Damage{"Binary", std::string("\x00\xff\xfe\x81\x00\x01\x02\r\n\x90", 10)},
-                    Damage{"Folder", "/"}),
+    ::testing::Values(Damage{"Missing", std::nullopt}, Damage{"Empty", ""},
+                      Damage{"FourFields", "0\r\n\"Ahoj\"\r\n1, 0\r\n"},
+                      Damage{"UnclosedQuote", "0\r\n\"Ahoj\r\n1, 0, 0\r\n"},
+                      Damage{"ButtonMode256", "0\r\n\"Ahoj\"\r\n256, 0, 0\r\n"},
+                      Damage{"MonthEndNegative", "0\r\n\"Ahoj\"\r\n1, 0, -1\r\n"},
+                      Damage{"QuestionBeyond32Bits", "2147483648\r\n\"Ahoj\"\r\n1, 0, 0\r\n"},
+                      Damage{"MoneyBeyond32Bits", "0\r\n\"Ahoj\"\r\n1, -2147483649, 0\r\n"},
+                      Damage{"Binary", std::string("\x00\xff\xfe\x81\x00\x01\x02\r\n\x90", 10)},
+                      Damage{"Folder", "/"}),
     name);
 
 TEST(DamagedDataTexts, MissingEventTextStillEndsTheMonth) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
-  folder.writeText("data/welcome.ini", record(0, "Vítejte", 1, 0, 1));
+  folder.writeText("data/welcome.ini", dataRecord(0, "Vítejte", 1, 0, 1));
   for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "77", "8", "9", "10"}) {
     folder.remove(std::string("data/nahoda") + n + ".ini");
   }
-  const auto t = folder.play(std::string(kStart) + "state\nok\nstate\n");
+  const auto t = play(folder, std::string(kStart) + "state\nok\nstate\n");
   const auto states = t.states();
   ASSERT_EQ(states.size(), 2u);
   EXPECT_EQ(t.between(0), Lines{kMissingDataText});
@@ -138,22 +137,22 @@ TEST(DamagedDataTexts, MissingEventTextStillEndsTheMonth) {
   EXPECT_EQ(after.at("polo"), "4");
 }
 
-class DamagedBestScores : public testing::TestWithParam<Damage> {};
+class DamagedBestScores : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedBestScores, ReportTheErrorAndStayUntouched) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   place(folder, "best.dat", GetParam());
   const auto filesBefore = folder.fileNames();
   const bool isFile = GetParam().bytes && *GetParam().bytes != "/";
 
-  const auto top = folder.play("top3\nprohra-ok\n");
+  const auto top = play(folder, "top3\nprohra-ok\n");
   EXPECT_EQ(top.lines.at(1), "SCREEN | prohra | open");
   EXPECT_TRUE(top.has(kMissingBestScores));
   EXPECT_EQ(top.lines.back(), "SCREEN | prohra | closed");
 
-  const auto over = folder.play(std::string(kStart) + "set vlada 40\nset kasa -15001\nstate\n" +
-                                kStart + "state\n");
+  const auto over = play(
+      folder, std::string(kStart) + "set vlada 40\nset kasa -15001\nstate\n" + kStart + "state\n");
   EXPECT_EQ(over.exitStatus, 0);
   const auto error = over.find(kMissingBestScores);
   ASSERT_LT(error, over.lines.size());
@@ -174,12 +173,12 @@ TEST_P(DamagedBestScores, ReportTheErrorAndStayUntouched) {
 
 INSTANTIATE_TEST_SUITE_P(
     E2e, DamagedBestScores,
-    testing::Values(Damage{"Missing", std::nullopt}, Damage{"Empty", ""},
-                    Damage{"FiveFields", "Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n"},
-                    Damage{"MonthsNotANumber", "Ala\r\n30\r\nBob\r\ndvacet\r\nCyril\r\n10\r\n"},
-                    Damage{"UnclosedQuote", "\"Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n10\r\n"},
-                    Damage{"Binary", std::string("\x00\x98\xff\r\n\x01", 6)},
-                    Damage{"Folder", "/"}),
+    ::testing::Values(Damage{"Missing", std::nullopt}, Damage{"Empty", ""},
+                      Damage{"FiveFields", "Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n"},
+                      Damage{"MonthsNotANumber", "Ala\r\n30\r\nBob\r\ndvacet\r\nCyril\r\n10\r\n"},
+                      Damage{"UnclosedQuote", "\"Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n10\r\n"},
+                      Damage{"Binary", std::string("\x00\x98\xff\r\n\x01", 6)},
+                      Damage{"Folder", "/"}),
     name);
 
 TEST(SettingsFile, MissingOrUnreadableStillStartsTheGame) {
@@ -187,10 +186,10 @@ TEST(SettingsFile, MissingOrUnreadableStillStartsTheGame) {
        {Damage{"Missing", std::nullopt}, Damage{"Empty", ""}, Damage{"TwoFields", "1, 1\r\n"},
         Damage{"Folder", "/"}, Damage{"Good", "0, 1, 1\r\n"}}) {
     SCOPED_TRACE(damage.name);
-    GameFolder folder;
+    TestGameFolder folder;
     writeCraftedSet(folder);
     place(folder, "data.dat", damage);
-    const auto t = folder.play("start\nJan\n\nstate\n");
+    const auto t = play(folder, "start\nJan\n\nstate\n");
     EXPECT_EQ(t.exitStatus, 0);
     const Lines expected = damage.name == "Good"
                                ? Lines{"SCREEN | Menu | closed"}
@@ -207,24 +206,24 @@ struct RulerName {
   friend void PrintTo(const RulerName& c, std::ostream* os) { *os << c.name; }
 };
 
-class RulerNames : public testing::TestWithParam<RulerName> {};
+class RulerNames : public ::testing::TestWithParam<RulerName> {};
 
 // A ruler who ranks second, then a later run that ranks first: the name comes back from
 // best.dat exactly as it was entered, and the rest of the table is intact.
 TEST_P(RulerNames, ComeBackFromTheBestScoresUnchanged) {
   const RulerName& r = GetParam();
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   const auto first =
-      folder.play("start\n" + r.typed + "\n\nstate\nset vlada 25\nset kasa -15001\n");
+      play(folder, "start\n" + r.typed + "\n\nstate\nset vlada 25\nset kasa -15001\n");
   ASSERT_EQ(first.states().size(), 1u);
   EXPECT_EQ(first.states()[0].at("jmeno"), r.shown);
   const Lines table = {"TOP | Ala | 30", "TOP | " + r.shown + " | 25", "TOP | Bob | 20"};
   EXPECT_EQ(first.lines.end()[-3], table[1]);
 
-  const auto later = folder.play(
-      "top3\nprohra-ok\nstart\nDruhý\n\nset vlada 40\nset kasa -1"
-      "5001\nprohra-ok\ntop3\n");
+  const auto later = play(folder,
+                          "top3\nprohra-ok\nstart\nDruhý\n\nset vlada 40\nset kasa -1"
+                          "5001\nprohra-ok\ntop3\n");
   EXPECT_FALSE(later.hasPrefix("MSG | critical | CHYBA"));
   EXPECT_EQ(Lines(later.lines.begin() + 2, later.lines.begin() + 5), table);
   const Lines after = {"TOP | Druhý | 40", "TOP | Ala | 30", "TOP | " + r.shown + " | 25"};
@@ -238,21 +237,22 @@ const RulerName kInvalidUtf8{"InvalidUtf8",
                              "\uFFFD\uFFFDAb\uFFFD"};
 INSTANTIATE_TEST_SUITE_P(
     E2e, RulerNames,
-    testing::Values(RulerName{"Comma", "Novák, Jan", "Novák, Jan"},
-                    RulerName{"Quotes", "\"Velký\" vůdce", "\"Velký\" vůdce"},
-                    RulerName{"Cyrillic", "Иван", "Иван"}, RulerName{"Emoji", "Vůdce 😀", "Vůdce 😀"},
-                    RulerName{"Blanks", "  mezery  ", "  mezery  "},
-                    RulerName{"Tab", "a\tb", "a\tb"},
-                    RulerName{"Lookalike", "&#382; &amp; \"&#65;\"", "&#382; &amp; \"&#65;\""},
-                    RulerName{"Cancelled", "<cancel>", ""}, kInvalidUtf8),
+    ::testing::Values(RulerName{"Comma", "Novák, Jan", "Novák, Jan"},
+                      RulerName{"Quotes", "\"Velký\" vůdce", "\"Velký\" vůdce"},
+                      RulerName{"Cyrillic", "Иван", "Иван"},
+                      RulerName{"Emoji", "Vůdce 😀", "Vůdce 😀"},
+                      RulerName{"Blanks", "  mezery  ", "  mezery  "},
+                      RulerName{"Tab", "a\tb", "a\tb"},
+                      RulerName{"Lookalike", "&#382; &amp; \"&#65;\"", "&#382; &amp; \"&#65;\""},
+                      RulerName{"Cancelled", "<cancel>", ""}, kInvalidUtf8),
     [](const auto& info) { return info.param.name; });
 
 // A name with a NUL character is stored as a reference and comes back as it was.
 TEST(RulerNames, NulCharacterComesBackUnchanged) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   const auto t =
-      folder.play(std::string("start\nA") + '\0' + "B\n\nstate\nset vlada 25\nset kasa -15001\n");
+      play(folder, std::string("start\nA") + '\0' + "B\n\nstate\nset vlada 25\nset kasa -15001\n");
   ASSERT_EQ(t.states().size(), 1u);
   EXPECT_EQ(t.lines.end()[-3], "TOP | " + t.states()[0].at("jmeno") + " | 25");
 }
@@ -260,12 +260,12 @@ TEST(RulerNames, NulCharacterComesBackUnchanged) {
 // A very long name is cut to what an input box takes, so best.dat stays small enough to be
 // read back by every later look at the best scores.
 TEST(RulerNames, LongNameLeavesTheTableReadable) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   std::string longName;
   for (int i = 0; i < 200000; ++i) longName += "Ж";
-  folder.play("start\n" + longName + "\n\nset vlada 25\nset kasa -15001\n");
-  const auto later = folder.play("top3\n");
+  play(folder, "start\n" + longName + "\n\nset vlada 25\nset kasa -15001\n");
+  const auto later = play(folder, "top3\n");
   EXPECT_FALSE(later.hasPrefix("MSG | critical | CHYBA"));
   EXPECT_TRUE(later.has("TOP | Ala | 30"));
 }
@@ -273,12 +273,12 @@ TEST(RulerNames, LongNameLeavesTheTableReadable) {
 TEST(ShippedGame, StartsWithoutErrorsAndKeepsItsTable) {
   const std::filesystem::path source = VELMORAN_SOURCE_GAME_FOLDER;
   if (!std::filesystem::exists(source / "data" / "welcome.ini")) GTEST_SKIP();
-  GameFolder folder;
+  TestGameFolder folder;
   std::filesystem::copy(
       source, folder.path(),
       std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-  const auto t = folder.play(std::string("top3\nprohra-ok\n") + kStart +
-                             "state\nset vlada 999\nset kasa -15001\nprohra-ok\ntop3\n");
+  const auto t = play(folder, std::string("top3\nprohra-ok\n") + kStart +
+                                  "state\nset vlada 999\nset kasa -15001\nprohra-ok\ntop3\n");
   EXPECT_EQ(t.exitStatus, 0);
   EXPECT_FALSE(t.hasPrefix("MSG | critical | CHYBA"));
   EXPECT_FALSE(t.hasPrefix("ERR"));

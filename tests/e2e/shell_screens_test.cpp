@@ -10,23 +10,22 @@
 namespace velmoran::e2e {
 namespace {
 
-const char kUnreadable[] =
-    "MSG | critical | CHYBA | Bohužel hra nemůže najít soubor kde jse uloženo nastavení.";
-const char kUnsaved[] =
-    "MSG | critical | CHYBA | Bohužel při ukládání nastavení nastala neznámá chyba";
+const std::string kUnreadable = messageLine("critical", "CHYBA", testing::kSettingsMissing);
+const std::string kUnsaved =
+    messageLine("critical", "CHYBA", "Bohužel při ukládání nastavení nastala neznámá chyba");
 
 TEST(ConsoleShell, TheSplashScreenComesAndGoesBeforeTheTitleMenu) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
-  EXPECT_EQ(folder.play("").bytes,
+  EXPECT_EQ(play(folder, "").bytes,
             "SCREEN | splash | open\nSCREEN | splash | closed\nSCREEN | Menu | open\n");
 }
 
 TEST(ConsoleShell, SettingsAreShownToggledAndSaved) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   folder.writeBytes("data.dat", "0,2,1");
-  const auto t = folder.play("nastaveni\ncheck1\ncheck3\ncheck3\ncheck3\nulozit\nnastaveni\n");
+  const auto t = play(folder, "nastaveni\ncheck1\ncheck3\ncheck3\ncheck3\nulozit\nnastaveni\n");
   EXPECT_EQ(t.slice(1),
             (Lines{"SCREEN | nastaveni | open", "CHECKS | 1 1 0", "SCREEN | nastaveni | closed",
                    "SCREEN | nastaveni | open", "CHECKS | 0 1 1"}));
@@ -43,7 +42,7 @@ TEST(ConsoleShell, BadSettingsFilesAreReportedAndCanBeSavedOver) {
                                                                   {"out of range", "0, 300, 0\r\n"},
                                                                   {"a folder", "/"}}) {
     SCOPED_TRACE(name);
-    GameFolder folder;
+    TestGameFolder folder;
     writeCraftedSet(folder);
     folder.remove("data.dat");
     const bool isFolder = bytes && std::string(bytes) == "/";
@@ -52,7 +51,7 @@ TEST(ConsoleShell, BadSettingsFilesAreReportedAndCanBeSavedOver) {
     } else if (bytes) {
       folder.writeBytes("data.dat", bytes);
     }
-    const auto t = folder.play("nastaveni\ncheck2\nulozit\n");
+    const auto t = play(folder, "nastaveni\ncheck2\nulozit\n");
     Lines expected = {kUnreadable, "SCREEN | nastaveni | open", "CHECKS | 0 0 0"};
     expected.push_back(isFolder ? kUnsaved : "SCREEN | nastaveni | closed");
     EXPECT_EQ(t.slice(1), expected);
@@ -66,19 +65,19 @@ TEST(ConsoleShell, BadSettingsFilesAreReportedAndCanBeSavedOver) {
 }
 
 TEST(ConsoleShell, AboutBoxShowsTheHelpPageAndGoesBack) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
-  const auto t = folder.play("ohre\nabout-link\nabout-link\nabout-click\nstart\n");
+  const auto t = play(folder, "ohre\nabout-link\nabout-link\nabout-click\nstart\n");
   const std::string link = "LINK | file://" + (folder.path() / "napoveda.html").string();
   EXPECT_EQ(t.slice(1, 4), (Lines{"SCREEN | about | open", link, link, "SCREEN | about | closed"}));
   EXPECT_TRUE(t.has("SCREEN | main | open"));
 }
 
 TEST(ConsoleShell, CommandsOfClosedScreensAreRefused) {
-  GameFolder folder;
+  TestGameFolder folder;
   writeCraftedSet(folder);
   const auto t =
-      folder.play("check1\nulozit\nabout-click\nabout-link\nstart\n\n\nnastaveni\nohre\n");
+      play(folder, "check1\nulozit\nabout-click\nabout-link\nstart\n\n\nnastaveni\nohre\n");
   EXPECT_EQ(t.slice(1, 4),
             (Lines{"ERR | nastavení není otevřené", "ERR | nastavení není otevřené",
                    "ERR | okno O hře není otevřené", "ERR | okno O hře není otevřené"}));

@@ -5,14 +5,11 @@ void ScriptedUi::message(velmoran::Icon icon, const std::string& title, const st
 }
 
 bool ScriptedUi::askYesNo(const std::string&, const std::string&) {
-  return false;
+  return nextYesNo();
 }
 
 std::string ScriptedUi::input(const std::string& title, const std::string&,
                               const std::string& defaultAnswer) {
   inputTitles.push_back(title);
-  if (inputs.empty()) return defaultAnswer;
-  std::string answer = inputs.front();
-  inputs.pop_front();
-  return answer;
+  return nextInput(defaultAnswer);
 }

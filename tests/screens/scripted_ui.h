@@ -1,13 +1,14 @@
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "screens/qt_ui.h"
+#include "script_ui.h"
 
-// The real windows, with the modal boxes answered from a script instead of by a player.
-class ScriptedUi : public velmoran::QtUi {
+// The real windows, with the modal boxes answered from the player's answers instead of by a
+// player, and the messages kept for the test to read.
+class ScriptedUi : public velmoran::QtUi, public velmoran::testing::PlayerAnswers {
  public:
   struct Message {
     velmoran::Icon icon;
@@ -15,13 +16,10 @@ class ScriptedUi : public velmoran::QtUi {
     std::string text;
   };
 
-  // Answers for the input boxes, in order; when none is left the default answer is taken.
-  std::deque<std::string> inputs;
   std::vector<Message> messages;
   std::vector<std::string> inputTitles;
 
   void message(velmoran::Icon icon, const std::string& title, const std::string& text) override;
-  // Every question is answered "Ne".
   bool askYesNo(const std::string& title, const std::string& text) override;
   std::string input(const std::string& title, const std::string& prompt,
                     const std::string& defaultAnswer) override;

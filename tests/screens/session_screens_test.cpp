@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "expected_messages.h"
 #include "test_session.h"
 
 using velmoran::Icon;
@@ -112,7 +113,7 @@ class SessionScreensTest : public QObject {
     QFETCH(bool, boldText);
     QFETCH(bool, whiteOnBlack);
     QFETCH(bool, boldButtons);
-    TestSession run(settings);
+    TestSession run(settings.toStdString());
     run.start();
     QVERIFY(run.ui.messages.empty());
     const QWidget* info = run.control<QWidget>(Screen::Main, "info");
@@ -128,7 +129,8 @@ class SessionScreensTest : public QObject {
     run.start();
     QCOMPARE(run.ui.messages.size(), std::size_t{1});
     QCOMPARE(run.ui.messages[0].icon, Icon::Critical);
-    QCOMPARE(run.ui.messages[0].title, std::string("CHYBA"));
+    QCOMPARE(run.ui.messages[0].title, std::string(velmoran::testing::kFileError));
+    QCOMPARE(run.ui.messages[0].text, std::string(velmoran::testing::kSettingsMissing));
     QVERIFY(run.window(Screen::Main));
     QVERIFY(!run.window(Screen::Menu));
     QVERIFY(!run.control<QWidget>(Screen::Main, "info")->font().bold());
@@ -238,7 +240,8 @@ class SessionScreensTest : public QObject {
     run.click(Screen::Menu, "Command3");
     QVERIFY(run.window(Screen::Prohra));
     QCOMPARE(run.ui.messages.size(), std::size_t{1});
-    QCOMPARE(run.ui.messages[0].title, std::string("CHYBA"));
+    QCOMPARE(run.ui.messages[0].title, std::string(velmoran::testing::kFileError));
+    QCOMPARE(run.ui.messages[0].text, std::string(velmoran::testing::kBestScoresMissing));
     QCOMPARE(run.control<QLineEdit>(Screen::Prohra, "jm0")->text(), QString());
   }
 };

@@ -7,8 +7,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include "commands/command_table.h"
 #include "state/game_folders.h"
 #include "test_session.h"
+#include "turn/turn_rules.h"
 
 using velmoran::Icon;
 using velmoran::Screen;
@@ -45,9 +47,9 @@ class ShellSessionTest : public QObject {
   void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
   void splashGivesWayToTheTitleMenuOnce() {
-    TestGameFolder folder;
+    velmoran::testing::TestGameFolder folder;
     ScriptedUi ui;
-    velmoran::Session session(ui, folder.path());
+    velmoran::Session session(ui, folder.path(), velmoran::turnRules(), velmoran::runMenuCommand);
     ui.attach(session);
     QElapsedTimer clock;
     clock.start();

@@ -3,10 +3,26 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "commands/command_table.h"
+#include "turn/turn_rules.h"
+
 using velmoran::Screen;
 
-TestSession::TestSession(const QByteArray& settings)
-    : folder(settings), session(ui, folder.path()) {
+namespace {
+
+velmoran::testing::TestGameFolder& withSmallSet(velmoran::testing::TestGameFolder& folder,
+                                                const std::string& settings) {
+  folder.writeDataText("welcome.ini", 0, "Vítejte", 1, 0, 0);
+  folder.writeBest("Karel\r\n30\r\nMarie\r\n20\r\nJosef\r\n10\r\n");
+  folder.writeSettings(settings);
+  return folder;
+}
+
+}  // namespace
+
+TestSession::TestSession(const std::string& settings)
+    : session(ui, withSmallSet(folder, settings).path(), velmoran::turnRules(),
+              velmoran::runMenuCommand) {
   ui.attach(session);
   session.openTitleMenu();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QWidget>
 #include <string>
 
@@ -8,10 +7,11 @@
 #include "state/session.h"
 #include "test_game_folder.h"
 
-// A run of the game on the real windows, in its own game folder, with the title menu open.
+// A run of the game on the real windows, in a small game folder of its own (a welcome text,
+// best.dat and data.dat), with the title menu open.
 class TestSession {
  public:
-  explicit TestSession(const QByteArray& settings = "1,1,1\r\n");
+  explicit TestSession(const std::string& settings = "1,1,1\r\n");
 
   QWidget* window(velmoran::Screen screen) const { return ui.window(screen); }
   // The control `name` of the open window of `screen`, or null.
@@ -26,7 +26,7 @@ class TestSession {
   // Clicks "Start" on the title menu and answers the two names.
   void start(const std::string& ruler = "Jan", const std::string& country = "Lhota");
 
-  TestGameFolder folder;
+  velmoran::testing::TestGameFolder folder;
   ScriptedUi ui;
   velmoran::Session session;
 };

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "state/messages.h"
 #include "state/session.h"
 #include "state/settings_file.h"
 
@@ -32,8 +33,7 @@ void Session::newGame() {
   if (const auto look = readDisplaySettings(folders_.player / "data.dat")) {
     game.applyLook(*look);
   } else {
-    ui_.message(Icon::Critical, "CHYBA",
-                "Bohužel hra nemůže najít soubor kde jse uloženo nastavení.");
+    ui_.message(Icon::Critical, kFileErrorTitle, kMissingSettings);
   }
   closeScreen(Screen::Menu);
 }

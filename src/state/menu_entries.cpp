@@ -1,4 +1,4 @@
-#include "commands/menu_entries.h"
+#include "state/menu_entries.h"
 
 namespace velmoran {
 

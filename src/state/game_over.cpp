@@ -3,6 +3,7 @@
 
 #include "state/best_scores.h"
 #include "state/game.h"
+#include "state/messages.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -10,8 +11,6 @@ namespace velmoran {
 namespace {
 
 constexpr char kBestScoresFile[] = "best.dat";
-constexpr char kMissingBestScores[] =
-    "Bohužel hra nemůže najít soubor kde jsou uloženy výsledky nejlepších hráčů.";
 
 long long monthsRuled(double vlada) {
   constexpr double kLimit = 1e18;
@@ -29,7 +28,7 @@ void Game::GameOver() {
       reading.table && writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno),
                                                          monthsRuled(value(Quantity::vlada))));
   if (!recorded) {
-    ui().message(Icon::Critical, "CHYBA", kMissingBestScores);
+    ui().message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
     session_.closeScreen(Screen::Main);
     session_.openScreen(Screen::Menu);
     throw GameEnded{};

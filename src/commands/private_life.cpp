@@ -1,11 +1,12 @@
+#include "commands/menu_commands.h"
 #include "state/game.h"
 
 namespace velmoran {
 
 // "Nic": the ruler does nothing this month and says so.
-void Game::noo_Click() {
-  vars().textFileName = "nic.ini";
-  otevri();
+void noo_Click(Game& game) {
+  game.vars().textFileName = "nic.ini";
+  game.otevri();
 }
 
 }  // namespace velmoran

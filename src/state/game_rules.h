@@ -1,0 +1,21 @@
+#pragma once
+
+#include "state/menu_entries.h"
+
+namespace velmoran {
+
+class Game;
+
+// What the answer buttons of the game screen do: the month turn and the answers. They come
+// from turn/; the session only calls them.
+struct TurnRules {
+  void (*ok_Click)(Game&);
+  void (*ano_Click)(Game&);
+  void (*ne_Click)(Game&);
+};
+
+// Runs one entry of the game screen's menu bar, with the gate every command shares. It comes
+// from commands/.
+using MenuCommandRunner = void (*)(Game&, MenuEntry);
+
+}  // namespace velmoran

@@ -1,0 +1,13 @@
+#include "turn/turn_rules.h"
+
+#include "turn/answers.h"
+#include "turn/month_turn.h"
+
+namespace velmoran {
+
+const TurnRules& turnRules() {
+  static const TurnRules rules{ok_Click, ano_Click, ne_Click};
+  return rules;
+}
+
+}  // namespace velmoran

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "state/game_rules.h"
+
+namespace velmoran {
+
+// The month turn, the answers and the rebellion, for the session.
+const TurnRules& turnRules();
+
+}  // namespace velmoran

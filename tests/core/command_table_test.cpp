@@ -1,0 +1,19 @@
+#include "commands/command_table.h"
+
+#include <gtest/gtest.h>
+
+namespace velmoran {
+namespace {
+
+// The two entries of "Hra" belong to the session; every other entry has one handler at most.
+TEST(CommandTable, NoEntryHasTwoHandlersAndHraHasNone) {
+  for (const MenuEntryInfo& info : kMenuEntries) {
+    int handlers = 0;
+    for (std::size_t i = 0; i < kCommandCount; ++i) handlers += kCommands[i].entry == info.entry;
+    const bool hra = info.entry == MenuEntry::mnewgame || info.entry == MenuEntry::mkonec;
+    EXPECT_LE(handlers, hra ? 0 : 1) << info.command;
+  }
+}
+
+}  // namespace
+}  // namespace velmoran

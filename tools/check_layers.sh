@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Keeps the layers of the game pointing one way: state/ at the bottom; turn/ and commands/ on
+# it and apart from each other; screens/, console/ and platform/ on top. The rules have no Qt.
+# Prints every include that breaks this and fails.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+status=0
+forbid() {  # folder, pattern of an include it must not have, what the rule is
+  local hits
+  hits=$(grep -rnE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[<\"]($2)" "$1" || true)
+  if [[ -n "$hits" ]]; then
+    echo "$3:"
+    echo "$hits" | sed 's/^/  /'
+    status=1
+  fi
+}
+
+forbid state 'turn/|commands/|screens/|console/|platform/' "state/ includes nothing above it"
+forbid turn 'commands/|screens/|console/|platform/' "turn/ builds on state/ alone"
+forbid commands 'turn/|screens/|console/|platform/' "commands/ builds on state/ alone"
+forbid platform 'state/|turn/|commands/|screens/|console/' "platform/ knows nothing of the game"
+forbid console 'screens/|platform/|Q' "the terminal edition has no Qt"
+for core in state turn commands; do
+  forbid "$core" 'Q' "the rules of the game have no Qt"
+done
+exit $status
