@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the pictures of the title menu and of the game screen for docs/: runs the built game
+# Takes the pictures of the title menu, the game screen and the rebellion screen for docs/: runs
+# the built game
 # on a virtual X display in a copy of its game folder, plays the first steps with xdotool and
 # grabs the windows with ImageMagick's import.
 #
@@ -65,4 +66,20 @@ menu_bar=$((HEIGHT - 394))
 xdotool mousemove --window "$game" 488 $((menu_bar + 82)) click 1
 sleep 0.5
 import -window "$game" "$root/docs/game-screen.png"
-echo "wrote docs/title-menu.png and docs/game-screen.png"
+
+# A quiet reign until the great rebellion breaks out: each round closes a message box, presses
+# Ok (231, 186) and Ne (355, 186) where they show, and chooses "Nic" (380, 8) on the menu bar.
+rebellion=
+for _ in $(seq 120); do
+  rebellion=$(xdotool search --onlyvisible --name '^Velká národní vzpoura!$' 2>/dev/null || true)
+  [[ -n "$rebellion" ]] && break
+  xdotool key --clearmodifiers Return
+  for spot in "231 186" "355 186" "380 8"; do
+    xdotool mousemove --window "$game" $spot click 1
+    sleep 0.05
+  done
+done
+[[ -n "$rebellion" ]] || { echo "no rebellion broke out" >&2; exit 1; }
+sleep 0.5
+import -window "$rebellion" "$root/docs/rebellion.png"
+echo "wrote docs/title-menu.png, docs/game-screen.png and docs/rebellion.png"

@@ -8,7 +8,12 @@
 namespace velmoran {
 
 const Command kCommands[] = {
-    {MenuEntry::noo, noo_Click},
+    {MenuEntry::army, army_Click},   {MenuEntry::police, police_Click},
+    {MenuEntry::fbi, fbi_Click},     {MenuEntry::prumysl, prumysl_Click},
+    {MenuEntry::zeme, zeme_Click},   {MenuEntry::chudi, chudi_Click},
+    {MenuEntry::veda, veda_Click},   {MenuEntry::body, body_Click},
+    {MenuEntry::brda, brda_Click},   {MenuEntry::atakk, atakk_Click},
+    {MenuEntry::diver, diver_Click}, {MenuEntry::noo, noo_Click},
 };
 const std::size_t kCommandCount = std::size(kCommands);
 

@@ -7,6 +7,21 @@ class Game;
 // The handlers of the game screen's menu entries, menu by menu. Each runs only when the gate
 // of the command table has let the command through.
 
+// "Dotace"
+void army_Click(Game& game);
+void police_Click(Game& game);
+void fbi_Click(Game& game);
+void prumysl_Click(Game& game);
+void zeme_Click(Game& game);
+void chudi_Click(Game& game);
+void veda_Click(Game& game);
+void body_Click(Game& game);
+
+// "Války"
+void brda_Click(Game& game);
+void atakk_Click(Game& game);
+void diver_Click(Game& game);
+
 // "Nic"
 void noo_Click(Game& game);
 

@@ -27,7 +27,8 @@ bool isGameScreenCommand(const std::string& command) {
 void ConsoleCommands::run(const std::string& line) {
   if (line.empty()) return;
   const auto [command, argument] = splitCommand(line);
-  if (onTitleMenu(command) || onBestScores(command) || onSettings(command) || onAbout(command)) {
+  if (onTitleMenu(command) || onBestScores(command) || onRebellion(command) ||
+      onSettings(command) || onAbout(command)) {
     return;
   }
   if (isGameScreenCommand(command)) {
@@ -40,10 +41,6 @@ void ConsoleCommands::run(const std::string& line) {
     } else {
       onGameScreen(command, argument);
     }
-    return;
-  }
-  if (command == "vzpoura-ok") {
-    ui_.error("vzpoura neprobíhá");
     return;
   }
   ui_.error("neznámý příkaz: " + transcriptField(command));
@@ -103,6 +100,16 @@ bool ConsoleCommands::onBestScores(const std::string& command) {
     session_.closeBestScores();
   } else {
     ui_.error("tabulka nejlepších není otevřená");
+  }
+  return true;
+}
+
+bool ConsoleCommands::onRebellion(const std::string& command) {
+  if (command != "vzpoura-ok") return false;
+  if (session_.isOpen(Screen::Vzpoura)) {
+    session_.vzpouraOk();
+  } else {
+    ui_.error("vzpoura neprobíhá");
   }
   return true;
 }

@@ -21,6 +21,7 @@ class ConsoleCommands {
  private:
   bool onTitleMenu(const std::string& command);
   bool onBestScores(const std::string& command);
+  bool onRebellion(const std::string& command);
   bool onSettings(const std::string& command);
   bool onAbout(const std::string& command);
   bool onGameScreen(const std::string& command, const std::string& argument);

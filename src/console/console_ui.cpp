@@ -64,6 +64,17 @@ void ConsoleUi::bestScoresChanged() {
   }
 }
 
+void ConsoleUi::rebellionChanged(const RebellionScreen& sides) {
+  const auto side = [this](const char* name, const std::vector<std::string>& groups,
+                           const std::string& strength) {
+    std::string joined;
+    for (const std::string& group : groups) joined += (joined.empty() ? "" : ", ") + group;
+    out_ << name << " | " << transcriptField(joined) << " | " << transcriptField(strength) << '\n';
+  };
+  side("STEBOU", sides.stebou, sides.tvojes);
+  side("PROTITOBE", sides.protitobe, sides.jejichs);
+}
+
 void ConsoleUi::error(const std::string& reason) {
   out_ << "ERR | " << reason << '\n';
 }

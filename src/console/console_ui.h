@@ -28,6 +28,7 @@ class ConsoleUi : public Ui {
   void infoTextChanged(const std::string& text) override;
   void gameScreenChanged() override {}
   void bestScoresChanged() override;
+  void rebellionChanged(const RebellionScreen& sides) override;
 
   void error(const std::string& reason);
 

@@ -10,6 +10,7 @@
 #include "screens/best_scores_window.h"
 #include "screens/dialogs.h"
 #include "screens/game_window.h"
+#include "screens/rebellion_window.h"
 #include "screens/settings_window.h"
 #include "screens/splash_window.h"
 #include "screens/text_conversion.h"
@@ -106,6 +107,12 @@ void QtUi::bestScoresChanged() {
   refreshBestScores();
 }
 
+void QtUi::rebellionChanged(const RebellionScreen& sides) {
+  if (auto* rebellion = static_cast<RebellionWindow*>(window(Screen::Vzpoura))) {
+    rebellion->showSides(sides);
+  }
+}
+
 bool QtUi::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
   for (std::size_t i = 0; i < windows_.size(); ++i) {
@@ -162,12 +169,17 @@ QWidget* QtUi::createWindow(Screen screen) {
       scores->showScores(session_->bestScoresShown());
       return scores;
     }
+    case Screen::Vzpoura: {
+      auto* rebellion = new RebellionWindow;
+      connect(rebellion, &RebellionWindow::okClicked, this,
+              [this] { drive([](Session& s) { s.vzpouraOk(); }); });
+      if (const Game* running = session_->game()) rebellion->showSides(running->rebellion());
+      return rebellion;
+    }
     case Screen::Nastaveni:
     case Screen::About:
     case Screen::Splash:
       return createShellWindow(screen);
-    case Screen::Vzpoura:
-      return nullptr;
   }
   return nullptr;
 }

@@ -43,6 +43,7 @@ class QtUi : public QObject, public Ui {
   void infoTextChanged(const std::string& text) override;
   void gameScreenChanged() override;
   void bestScoresChanged() override;
+  void rebellionChanged(const RebellionScreen& sides) override;
 
  signals:
   // The player's last action left no screen open: the program is over.

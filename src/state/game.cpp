@@ -182,6 +182,16 @@ void Game::setEnabled(bool enabled) {
   changed();
 }
 
+void Game::showRebellion(const RebellionScreen& sides) {
+  session_.openScreen(Screen::Vzpoura);
+  rebellion_ = sides;
+  ui().rebellionChanged(rebellion_);
+}
+
+void Game::closeRebellion() {
+  session_.closeScreen(Screen::Vzpoura);
+}
+
 void Game::setPartisanShare(std::uint8_t share) {
   screen_.partisanShare = share;
   changed();

@@ -6,6 +6,7 @@
 #include "state/game_screen.h"
 #include "state/menu_entries.h"
 #include "state/quantity.h"
+#include "state/rebellion_screen.h"
 #include "state/working_vars.h"
 
 namespace velmoran {
@@ -28,6 +29,7 @@ class Game {
   Game& operator=(const Game&) = delete;
 
   const GameScreen& screen() const { return screen_; }
+  const RebellionScreen& rebellion() const { return rebellion_; }
   WorkingVars& vars();
   Random& random();
   Ui& ui();
@@ -72,6 +74,9 @@ class Game {
   void setMonthBannerVisible(bool visible);
   // While the rebellion lasts the game screen takes no input.
   void setEnabled(bool enabled);
+  // Opens the rebellion screen `vzpoura`, if it is not open yet, and shows the two sides.
+  void showRebellion(const RebellionScreen& sides);
+  void closeRebellion();
 
   // The new game's territory: the partisans hold `partisanShare` percent.
   void setPartisanShare(std::uint8_t share);
@@ -88,6 +93,7 @@ class Game {
 
   Session& session_;
   GameScreen screen_;
+  RebellionScreen rebellion_;
   bool ended_ = false;
 };
 

@@ -6,12 +6,13 @@ namespace velmoran {
 
 class Game;
 
-// What the answer buttons of the game screen do: the month turn and the answers. They come
-// from turn/; the session only calls them.
+// What the buttons of the game screen and of the rebellion screen do: the month turn, the
+// answers and the rebellion. They come from turn/; the session only calls them.
 struct TurnRules {
   void (*ok_Click)(Game&);
   void (*ano_Click)(Game&);
   void (*ne_Click)(Game&);
+  void (*vzpouraOk_Click)(Game&);
 };
 
 // Runs one entry of the game screen's menu bar, with the gate every command shares. It comes

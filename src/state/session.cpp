@@ -128,9 +128,17 @@ void Session::buyReport() {
   play([](Game& game) { game.Command1_Click(); });
 }
 
+void Session::vzpouraOk() {
+  play(Screen::Vzpoura, [this](Game& game) { turn_.vzpouraOk_Click(game); });
+}
+
+// Closing the rebellion screen decides the rebellion as its OK does: the game screen must not
+// stay switched off for ever.
 void Session::closedByPlayer(Screen screen) {
   if (screen == Screen::Main) {
     discardGame();
+  } else if (screen == Screen::Vzpoura && takesInput(Screen::Vzpoura)) {
+    vzpouraOk();
   } else {
     closeScreen(screen);
   }

@@ -76,6 +76,9 @@ class Session {
   void ne();
   void buyReport();
 
+  // Rebellion screen: its "OK", which decides the rebellion.
+  void vzpouraOk();
+
   // The player closed a window with its close box.
   void closedByPlayer(Screen screen);
 

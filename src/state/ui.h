@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "state/rebellion_screen.h"
+
 namespace velmoran {
 
 enum class Icon { None, Information, Warning, Critical };
@@ -40,6 +42,8 @@ class Ui {
   virtual void gameScreenChanged() = 0;
   // The best-scores screen was filled from "best.dat".
   virtual void bestScoresChanged() = 0;
+  // The rebellion screen was filled with the two sides.
+  virtual void rebellionChanged(const RebellionScreen& sides) = 0;
 };
 
 }  // namespace velmoran

@@ -4,6 +4,8 @@
 
 #include "state/game.h"
 #include "state/random.h"
+#include "turn/enemy_attacks.h"
+#include "turn/rebellion.h"
 
 namespace velmoran {
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr int kMonthlyEvents = 10;
 constexpr int kBordanieDraw = 7;
+constexpr int kRebellionDraw = 8;
+constexpr int kPartisansDraw = 9;
 
 }  // namespace
 
@@ -18,9 +22,16 @@ void mesicninahoda(Game& game) {
   WorkingVars& v = game.vars();
   const int r = game.random().oneTo(kMonthlyEvents);
   v.textFileName = std::to_string(r);
-  // A draw of 8 (the rebellion) and of 9 (the partisans' attack) shows its month's text; the
-  // rebellion screen and the battles behind them are not part of the game yet.
-  if (r == kBordanieDraw && game.value(Quantity::brdo) >= 1) v.textFileName = "77";
+  if (r == kRebellionDraw) vzpoura_Form_Load(game);
+  if (r == kBordanieDraw) {
+    // A Bordánie friendly enough sends its month's other text instead of an army.
+    if (game.value(Quantity::brdo) < 1) {
+      bordanieAttacks(game);
+    } else {
+      v.textFileName = "77";
+    }
+  }
+  if (r == kPartisansDraw) partisansAttack(game);
   v.textFileName = "nahoda" + v.textFileName + ".ini";
 }
 

@@ -2,11 +2,12 @@
 
 #include "turn/answers.h"
 #include "turn/month_turn.h"
+#include "turn/rebellion.h"
 
 namespace velmoran {
 
 const TurnRules& turnRules() {
-  static const TurnRules rules{ok_Click, ano_Click, ne_Click};
+  static const TurnRules rules{ok_Click, ano_Click, ne_Click, vzpoura_ok_Click};
   return rules;
 }
 

@@ -133,6 +133,24 @@ void writeCraftedSet(const TestGameFolder& folder) {
   folder.writeBytes("data.dat", " 1 \r\n 1 \r\n 1 \r\n");
 }
 
+void writeReignSet(const TestGameFolder& folder) {
+  writeCraftedSet(folder);
+  for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "77", "8", "9", "10"}) {
+    const std::string event = std::string("nahoda") + n;
+    folder.writeDataText(event + ".ini", 0, "Událost " + event, 1, 0, 0);
+  }
+  for (const char* command :
+       {"d-armada",   "d-policie", "d-fbi",   "d-prumysl", "d-zemedelstvi", "d-chudina", "d-veda",
+        "d-bg",       "utokbrd",   "utokpar", "divera",    "divern",        "otroci",    "povyseni",
+        "cesta1",     "cesta2",    "cesta3",  "reklama1",  "reklama2",      "reklama3",  "reforma",
+        "znarodneni", "park",      "rusa",    "rusn",      "usaa",          "usan",      "mora",
+        "morn",       "pivo",      "svatba",  "neniskym",  "internet",      "pes",       "muz",
+        "zena",       "nic"}) {
+    folder.writeDataText(std::string(command) + ".ini", 0, std::string("Příkaz ") + command, 1, 0,
+                         1);
+  }
+}
+
 long long craftedMoney(const std::string& info) {
   const auto digits = info.find_first_of("0123456789");
   if (digits == std::string::npos) return 0;

@@ -44,6 +44,10 @@ Transcript play(const TestGameFolder& folder, const std::string& script);
 // answers' texts, best.dat with Ala 30, Bob 20, Cyril 10 and data.dat 1, 1, 1.
 void writeCraftedSet(const TestGameFolder& folder);
 long long craftedMoney(const std::string& info);
+// The crafted set made for whole reigns: every command's text "Příkaz <file>" ends the month,
+// and the monthly events are plain messages "Událost nahodaN" that do not; nothing costs money.
+// A month is a command, Ok and Ok.
+void writeReignSet(const TestGameFolder& folder);
 
 extern const char kDefaultBestScores[];
 extern const char kWelcome[];

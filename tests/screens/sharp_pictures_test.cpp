@@ -3,6 +3,7 @@
 
 #include "screens/best_scores_window.h"
 #include "screens/game_window.h"
+#include "screens/rebellion_window.h"
 #include "screens/settings_window.h"
 #include "screens/splash_window.h"
 #include "screens/title_menu_window.h"
@@ -20,6 +21,7 @@ class SharpPicturesTest : public QObject {
     QTest::newRow("settings") << "nastaveni/Picture1";
     QTest::newRow("splash") << "splash/Picture1";
     QTest::newRow("month banner") << "main/month";
+    QTest::newRow("rebellion") << "vzpoura/Picture1";
   }
 
   void picturesAreDrawnForTheScreen() {
@@ -30,9 +32,11 @@ class SharpPicturesTest : public QObject {
     velmoran::SettingsWindow settings;
     velmoran::SplashWindow splash;
     velmoran::GameWindow game;
+    velmoran::RebellionWindow rebellion;
     const QString window = picture.section('/', 0, 0);
     const QString box = picture.section('/', 1, 1);
-    for (QWidget* candidate : QList<QWidget*>{&menu, &scores, &settings, &splash, &game}) {
+    for (QWidget* candidate :
+         QList<QWidget*>{&menu, &scores, &settings, &splash, &game, &rebellion}) {
       if (candidate->objectName() != window) continue;
       candidate->show();
       auto* label = candidate->findChild<QLabel*>(box);

@@ -29,6 +29,13 @@ std::string ScriptUi::input(const std::string& title, const std::string& prompt,
   return nextInput(defaultAnswer);
 }
 
+void ScriptUi::rebellionChanged(const RebellionScreen& sides) {
+  std::string line = "SIDES";
+  for (const auto& group : sides.stebou) line += " +" + group;
+  for (const auto& group : sides.protitobe) line += " -" + group;
+  log.push_back(line + " " + sides.tvojes + ":" + sides.jejichs);
+}
+
 std::vector<std::string> ScriptUi::linesStartingWith(const std::string& prefix) const {
   std::vector<std::string> lines;
   for (const auto& line : log) {

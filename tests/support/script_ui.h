@@ -42,6 +42,7 @@ class ScriptUi : public Ui, public PlayerAnswers {
   void infoTextChanged(const std::string& text) override { log.push_back("INFO " + text); }
   void gameScreenChanged() override {}
   void bestScoresChanged() override { log.push_back("BEST"); }
+  void rebellionChanged(const RebellionScreen& sides) override;
 
   std::vector<std::string> linesStartingWith(const std::string& prefix) const;
   bool has(const std::string& line) const;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWidget>
+
+#include "state/rebellion_screen.h"
+
+namespace velmoran {
+
+// The rebellion screen `vzpoura`: who fights for the ruler and who against, the strength of
+// each side, and the OK that decides.
+class RebellionWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RebellionWindow(QWidget* parent = nullptr);
+
+  void showSides(const RebellionScreen& sides);
+
+ signals:
+  void okClicked();
+
+ private:
+  QListWidget* stebou_;
+  QListWidget* protitobe_;
+  QLineEdit* tvojes_;
+  QLineEdit* jejichs_;
+};
+
+}  // namespace velmoran
