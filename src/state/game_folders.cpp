@@ -47,9 +47,7 @@ GameFolders locateGameFolders(const fs::path& working, const std::optional<fs::p
 }
 
 std::optional<fs::path> installedGameFolder(const fs::path& program) {
-  const fs::path bin = program.parent_path();
-  if (bin.filename() != "bin") return std::nullopt;
-  const fs::path shipped = bin.parent_path() / "share" / "velmoran";
+  const fs::path shipped = (program.parent_path() / VELMORAN_SHIPPED_FROM_BIN).lexically_normal();
   if (!isDirectory(shipped / "data")) return std::nullopt;
   return shipped;
 }

@@ -35,8 +35,8 @@ GameFolders locateGameFolders(const std::filesystem::path& working,
                               const std::optional<std::filesystem::path>& installed,
                               const std::filesystem::path& player);
 
-// The shipped folder of an installed program: share/velmoran beside its bin/ folder, if
-// there is one.
+// The shipped folder of an installed program: share/velmoran beside its bin/ folder (as the
+// installation places them), if there is one.
 std::optional<std::filesystem::path> installedGameFolder(const std::filesystem::path& program);
 
 // The folders of this process: its working folder, its program file and its environment.
