@@ -43,10 +43,7 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  auto* banner = new QLabel(this);
-  banner->setObjectName(QStringLiteral("Picture1"));
-  placeAt(banner, 75, 75, kClientWidth - 150, 990);
-  showSharpPicture(banner, [](QSize size, qreal dpr) {
+  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
     return posterBanner(size, QStringLiteral("TOP SKÓRE"), dpr);
   });
 

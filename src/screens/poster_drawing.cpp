@@ -13,11 +13,21 @@ constexpr int kRays = 24;
 
 }  // namespace
 
-QPixmap blankPicture(QSize size, qreal dpr) {
+QPixmap drawnPicture(QSize size, qreal dpr,
+                     const std::function<void(QPainter& painter, const QRectF& area)>& paint) {
   QPixmap pixmap(size * dpr);
   pixmap.setDevicePixelRatio(dpr);
   pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;
+}
+
+void fillTopDown(QPainter& painter, const QRectF& area, const QGradientStops& stops) {
+  QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+  gradient.setStops(stops);
+  painter.fillRect(area, gradient);
 }
 
 QFont fittingFont(QFont::Weight weight, const QString& text, const QSizeF& box) {

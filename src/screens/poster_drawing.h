@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGradientStops>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -8,14 +9,20 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 namespace velmoran {
 
 // What the game's pictures are drawn with: a state poster's gold lettering, stars and rays.
 
-// An empty picture of `size` (device-independent pixels) for a screen of `dpr` device pixels
-// to one: painting on it in device-independent pixels comes out sharp.
-QPixmap blankPicture(QSize size, qreal dpr);
+// A picture of `size` (pixels of the layout) for a screen of `dpr` device pixels to one:
+// `paint` paints it antialiased, in pixels of the layout, over all of `area`, and it comes out
+// sharp at any ratio.
+QPixmap drawnPicture(QSize size, qreal dpr,
+                     const std::function<void(QPainter& painter, const QRectF& area)>& paint);
+
+// Fills `area` with colours running from its top (0) to its bottom (1).
+void fillTopDown(QPainter& painter, const QRectF& area, const QGradientStops& stops);
 
 // The largest font of the desktop's sans-serif in which `text` fits into `box`.
 QFont fittingFont(QFont::Weight weight, const QString& text, const QSizeF& box);

@@ -1,6 +1,5 @@
 #include "screens/settings_window.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -32,10 +31,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  auto* picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("Picture1"));
-  placeAt(picture, 75, 75, kClientWidth - 150, 990);
-  showSharpPicture(picture, [](QSize size, qreal dpr) {
+  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
     return posterBanner(size, QStringLiteral("NASTAVENÍ"), dpr);
   });
 

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <utility>
 
+#include "screens/twips.h"
+
 namespace velmoran {
 
 namespace {
@@ -40,6 +42,14 @@ class SharpPicture : public QObject {
 
 void showSharpPicture(QLabel* box, PictureDrawing draw) {
   new SharpPicture(box, std::move(draw));
+}
+
+QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw) {
+  auto* box = new QLabel(parent);
+  box->setObjectName(QStringLiteral("Picture1"));
+  placeAt(box, left, top, width, height);
+  showSharpPicture(box, std::move(draw));
+  return box;
 }
 
 }  // namespace velmoran

@@ -15,4 +15,8 @@ using PictureDrawing = std::function<QPixmap(QSize size, qreal dpr)>;
 // another ratio: pictures stay sharp on a screen scaled to 2 too.
 void showSharpPicture(QLabel* box, PictureDrawing draw);
 
+// The screen's picture box `Picture1` at its place in `parent` (measures in twips), showing the
+// picture `draw` makes, sharp.
+QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw);
+
 }  // namespace velmoran

@@ -1,6 +1,5 @@
 #include "screens/shell_pictures.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -82,77 +81,66 @@ void drawCastle(QPainter& painter, const QRectF& ground) {
   }
 }
 
+void drawFrame(QPainter& painter, const QRectF& area, const QColor& colour) {
+  painter.setPen(QPen(colour, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(area.adjusted(1, 1, -1, -1));
+}
+
 }  // namespace
 
 QPixmap splashPicture(QSize size, qreal dpr) {
-  QPixmap pixmap = blankPicture(size, dpr);
-  const QRectF area(QPointF(0, 0), QSizeF(size));
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
+  return drawnPicture(size, dpr, [](QPainter& painter, const QRectF& area) {
+    fillTopDown(painter, area,
+                {{0, QColor(16, 30, 84)},
+                 {0.5, QColor(70, 60, 140)},
+                 {0.8, QColor(230, 120, 60)},
+                 {1, QColor(250, 200, 110)}});
 
-  QLinearGradient sky(area.topLeft(), area.bottomLeft());
-  sky.setColorAt(0, QColor(16, 30, 84));
-  sky.setColorAt(0.5, QColor(70, 60, 140));
-  sky.setColorAt(0.8, QColor(230, 120, 60));
-  sky.setColorAt(1, QColor(250, 200, 110));
-  painter.fillRect(area, sky);
+    const QRectF land(area.left(), area.height() * 0.45, area.width(), area.height() * 0.43);
+    drawRays(painter, QRectF(area.left(), land.top(), area.width(), land.height() * 0.9));
+    QRadialGradient dawn(QPointF(area.center().x(), land.bottom()), area.width() * 0.45);
+    dawn.setColorAt(0, QColor(255, 236, 170, 150));
+    dawn.setColorAt(1, QColor(255, 236, 170, 0));
+    painter.fillRect(area, dawn);
+    drawStars(painter, QRectF(area.left(), area.top(), area.width(), area.height() * 0.35),
+              area.height() * 0.012);
 
-  const QRectF land(area.left(), area.height() * 0.45, area.width(), area.height() * 0.43);
-  drawRays(painter, QRectF(area.left(), land.top(), area.width(), land.height() * 0.9));
-  QRadialGradient dawn(QPointF(area.center().x(), land.bottom()), area.width() * 0.45);
-  dawn.setColorAt(0, QColor(255, 236, 170, 150));
-  dawn.setColorAt(1, QColor(255, 236, 170, 0));
-  painter.fillRect(area, dawn);
-  drawStars(painter, QRectF(area.left(), area.top(), area.width(), area.height() * 0.35),
-            area.height() * 0.012);
+    drawCastle(painter, land);
 
-  drawCastle(painter, land);
+    drawGoldTitle(
+        painter, QStringLiteral("VELMORAN"),
+        QRectF(area.width() * 0.1, area.height() * 0.1, area.width() * 0.8, area.height() * 0.16));
 
-  drawGoldTitle(
-      painter, QStringLiteral("VELMORAN"),
-      QRectF(area.width() * 0.1, area.height() * 0.1, area.width() * 0.8, area.height() * 0.16));
-
-  const QRectF strip(area.left(), land.bottom(), area.width(), area.bottom() - land.bottom());
-  painter.fillRect(strip, kNight);
-  painter.setPen(QPen(kGold, 1));
-  painter.drawLine(strip.topLeft(), strip.topRight());
-  painter.setPen(QPen(kGold, 2));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(area.adjusted(1, 1, -1, -1));
-  return pixmap;
+    const QRectF strip(area.left(), land.bottom(), area.width(), area.bottom() - land.bottom());
+    painter.fillRect(strip, kNight);
+    painter.setPen(QPen(kGold, 1));
+    painter.drawLine(strip.topLeft(), strip.topRight());
+    drawFrame(painter, area, kGold);
+  });
 }
 
 QPixmap aboutBackground(QSize size, qreal dpr) {
-  QPixmap pixmap = blankPicture(size, dpr);
-  const QRectF area(QPointF(0, 0), QSizeF(size));
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
+  return drawnPicture(size, dpr, [](QPainter& painter, const QRectF& area) {
+    fillTopDown(painter, area, {{0, QColor(24, 52, 120)}, {1, kNight}});
+    drawStars(painter, area, area.height() * 0.015);
 
-  QLinearGradient sky(area.topLeft(), area.bottomLeft());
-  sky.setColorAt(0, QColor(24, 52, 120));
-  sky.setColorAt(1, kNight);
-  painter.fillRect(area, sky);
-  drawStars(painter, area, area.height() * 0.015);
+    const double globeSize = area.height() * 0.5;
+    const QRectF globe(area.width() * 0.06, area.height() * 0.08, globeSize, globeSize);
+    QRadialGradient halo(globe.center(), globeSize * 0.8);
+    halo.setColorAt(0.6, QColor(255, 236, 170, 90));
+    halo.setColorAt(1, QColor(255, 236, 170, 0));
+    painter.fillRect(area, halo);
+    drawGlobe(painter, globe, 30);
 
-  const double globeSize = area.height() * 0.5;
-  const QRectF globe(area.width() * 0.06, area.height() * 0.08, globeSize, globeSize);
-  QRadialGradient halo(globe.center(), globeSize * 0.8);
-  halo.setColorAt(0.6, QColor(255, 236, 170, 90));
-  halo.setColorAt(1, QColor(255, 236, 170, 0));
-  painter.fillRect(area, halo);
-  drawGlobe(painter, globe, 30);
-
-  const QRectF title(globe.right() + area.width() * 0.04, globe.top() + globeSize * 0.2,
-                     area.right() - globe.right() - area.width() * 0.08, globeSize * 0.3);
-  drawGoldTitle(painter, QStringLiteral("VELMORAN"), title);
-  painter.setPen(QPen(kGold, 1));
-  painter.drawLine(QPointF(title.left(), title.bottom() + 6),
-                   QPointF(title.right(), title.bottom() + 6));
-
-  painter.setPen(QPen(kDarkGold, 2));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(area.adjusted(1, 1, -1, -1));
-  return pixmap;
+    const QRectF title(globe.right() + area.width() * 0.04, globe.top() + globeSize * 0.2,
+                       area.right() - globe.right() - area.width() * 0.08, globeSize * 0.3);
+    drawGoldTitle(painter, QStringLiteral("VELMORAN"), title);
+    painter.setPen(QPen(kGold, 1));
+    painter.drawLine(QPointF(title.left(), title.bottom() + 6),
+                     QPointF(title.right(), title.bottom() + 6));
+    drawFrame(painter, area, kDarkGold);
+  });
 }
 
 }  // namespace velmoran

@@ -37,10 +37,7 @@ SplashWindow::SplashWindow(QWidget* parent)
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  auto* picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("Picture1"));
-  picture->setGeometry(rect());
-  showSharpPicture(picture, splashPicture);
+  addPicture(this, 0, 0, kClientWidth, kClientHeight, splashPicture);
 
   addCredit(this, "Label1", QStringLiteral("Velmoran"), 3720, true);
   addCredit(this, "Label2", QStringLiteral("Napsal a nakreslil tým Velmoran"), 3930, false);

@@ -48,7 +48,7 @@ class Session {
   // The program's first screen, and its timer, which gives way to the title menu once.
   void openSplash();
   void splashTimer();
-  // Opens the title menu straight away, without the splash screen.
+  // Opens the title menu: after the splash screen, or straight away.
   void openTitleMenu();
 
   // Title menu.

@@ -27,7 +27,7 @@ void Session::splashTimer() {
   // Both happen in one step of the program, so no moment without a screen is ever seen; the
   // splash screen is gone before the title menu comes.
   closeScreen(Screen::Splash);
-  openScreen(Screen::Menu);
+  openTitleMenu();
 }
 
 void Session::openSettings() {
