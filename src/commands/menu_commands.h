@@ -22,6 +22,30 @@ void brda_Click(Game& game);
 void atakk_Click(Game& game);
 void diver_Click(Game& game);
 
+// "Politika"
+void bordo_Click(Game& game);
+void povyseni_Click(Game& game);
+void cesta_Click(Game& game);
+void kampan_Click(Game& game);
+
+// "Ekonomika"
+void reforma_Click(Game& game);
+void ztph_Click(Game& game);
+void strojparko_Click(Game& game);
+void pr_Click(Game& game);
+void usap_Click(Game& game);
+void morpu_Click(Game& game);
+
+// "Soukromý život"
+void mpivo_Click(Game& game);
+void msvatba_Click(Game& game);
+void internet_Click(Game& game);
+void psesbuy_Click(Game& game);
+
+// "Jiné"
+void zpht_Click(Game& game);
+void sebekill_Click(Game& game);
+
 // "Nic"
 void noo_Click(Game& game);
 

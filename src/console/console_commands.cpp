@@ -162,6 +162,11 @@ void ConsoleCommands::printState() {
   out_ << "question=" << session_.vars().questionCode << '\n';
   out_ << "monthend=" << static_cast<int>(session_.vars().monthEnd) << '\n';
   out_ << "info=" << transcriptField(screen.info) << '\n';
+  std::string withdrawn;
+  for (const auto& info : kMenuEntries) {
+    if (game.isWithdrawn(info.entry)) withdrawn += " " + std::string(info.command);
+  }
+  out_ << "withdrawn=" << (withdrawn.empty() ? "" : withdrawn.substr(1)) << '\n';
 }
 
 void ConsoleCommands::setQuantity(const std::string& argument) {

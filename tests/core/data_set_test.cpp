@@ -32,6 +32,7 @@ enum class Role {
   Event,     // a monthly event, or the second text an event chains to
   FollowUp,  // shown by a Yes to the acquaintance, the plot or the assassination attempt
   Command,   // the player's move for the month
+  Errand,    // a command that leaves the month open: a subsidy paid out at once
   Refusal,   // a command that came to nothing: a refused loan, a wedding without a partner
 };
 
@@ -53,17 +54,19 @@ std::vector<DataFile> dataFiles() {
     files.push_back({name, Role::FollowUp});
   }
   for (const char* name :
-       {"d-armada.ini", "d-policie.ini", "d-fbi.ini",    "d-chudina.ini", "d-bg.ini",
-        "utokbrd.ini",  "utokpar.ini",   "divera.ini",   "divern.ini",    "cesta1.ini",
-        "cesta2.ini",   "cesta3.ini",    "reklama1.ini", "reklama2.ini",  "reklama3.ini",
-        "pivo.ini",     "svatba.ini",    "internet.ini", "pes.ini",       "muz.ini",
-        "zena.ini",     "nic.ini"}) {
+       {"utokbrd.ini", "utokpar.ini", "divera.ini", "divern.ini", "cesta1.ini", "cesta2.ini",
+        "cesta3.ini", "reklama1.ini", "reklama2.ini", "reklama3.ini", "pivo.ini", "svatba.ini",
+        "internet.ini", "pes.ini", "muz.ini", "zena.ini", "nic.ini"}) {
     files.push_back({name, Role::Command});
   }
   for (const char* name :
        {"d-prumysl.ini", "d-zemedelstvi.ini", "d-veda.ini", "otroci.ini", "povyseni.ini",
         "reforma.ini", "znarodneni.ini", "park.ini", "rusa.ini", "usaa.ini", "mora.ini"}) {
     files.push_back({name, Role::Command, true});
+  }
+  for (const char* name :
+       {"d-armada.ini", "d-policie.ini", "d-fbi.ini", "d-chudina.ini", "d-bg.ini"}) {
+    files.push_back({name, Role::Errand});
   }
   for (const char* name : {"rusn.ini", "usan.ini", "morn.ini", "neniskym.ini"}) {
     files.push_back({name, Role::Refusal});
@@ -188,6 +191,7 @@ TEST(DataSet, EachRoleLeadsTheMonthOn) {
       {Role::Welcome, 0, true, true},
       {Role::FollowUp, 0, true, false},
       {Role::Command, 1, true, false},
+      {Role::Errand, 0, true, false},
       {Role::Refusal, std::nullopt, true, true},
   };
   for (const DataFile& file : dataFiles()) {

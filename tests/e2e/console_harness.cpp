@@ -61,7 +61,7 @@ std::vector<State> Transcript::states() const {
     if (!open) continue;
     const auto eq = line.find('=');
     (*open)[line.substr(0, eq)] = eq == std::string::npos ? "" : line.substr(eq + 1);
-    if (startsWith(line, "info=")) open = nullptr;
+    if (startsWith(line, "withdrawn=")) open = nullptr;
   }
   return result;
 }
@@ -74,7 +74,7 @@ Lines Transcript::slice(std::size_t from, std::size_t count) const {
 Lines Transcript::between(std::size_t n) const {
   std::size_t block = 0, from = lines.size();
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (startsWith(lines[i], "info=") && block++ == n) from = i + 1;
+    if (startsWith(lines[i], "withdrawn=") && block++ == n) from = i + 1;
     if (startsWith(lines[i], "jmeno=") && i >= from) return slice(from, i - from);
   }
   return slice(from);

@@ -178,6 +178,21 @@ class SessionScreensTest : public QObject {
     QCOMPARE(textOf(run, "Procentu"), QStringLiteral("20"));
   }
 
+  void aWithdrawnEntryIsGreyedUntilTheNextGame() {
+    TestSession run;
+    run.folder.writeDataText("pes.ini", 0, "Pes", 1, 0, 0);
+    run.start();
+    run.click(Screen::Main, "ok");
+    const auto dog = [&run] { return run.window(Screen::Main)->findChild<QAction*>("psesbuy"); };
+    dog()->trigger();
+    QCOMPARE(textOf(run, "info"), QStringLiteral("Pes"));
+    QVERIFY(!dog()->isEnabled());
+    run.window(Screen::Main)->findChild<QAction*>("mnewgame")->trigger();
+    run.start();
+    run.click(Screen::Main, "ok");  // while the welcome's Ok shows, every command is greyed
+    QVERIFY(dog()->isEnabled());
+  }
+
   void shortcutF2StartsAgain() {
     TestSession run;
     run.start();
