@@ -12,7 +12,6 @@
 #include "test_session.h"
 #include "turn/turn_rules.h"
 
-using velmoran::Icon;
 using velmoran::Screen;
 
 // The splash screen, the settings screen and the about box driven by a real session.
@@ -75,17 +74,6 @@ class ShellSessionTest : public QObject {
     QCOMPARE(settingsFile(run), QStringLiteral(" 0 \r\n 1 \r\n 0 \r\n"));
     QVERIFY(!run.window(Screen::Nastaveni));
     QVERIFY(run.ui.messages.empty());
-  }
-
-  void unreadableSettingsAreReportedWithTheBoxesUnticked() {
-    TestSession run("1,1");
-    run.click(Screen::Menu, "Command2");
-    QCOMPARE(run.ui.messages.size(), std::size_t{1});
-    QCOMPARE(run.ui.messages[0].icon, Icon::Critical);
-    QCOMPARE(run.ui.messages[0].text,
-             std::string("Bohužel hra nemůže najít soubor kde jse uloženo nastavení."));
-    QCOMPARE(ticks(run), (QList<bool>{false, false, false}));
-    QCOMPARE(settingsFile(run), QStringLiteral("1,1"));
   }
 
   void aboutBoxOpensTheHelpPageAndGoesBack() {

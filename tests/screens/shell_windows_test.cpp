@@ -67,20 +67,6 @@ class ShellWindowsTest : public QObject {
     QVERIFY(save->geometry().bottom() < settings.height());
   }
 
-  void settingsReportOnlyThePlayersClicks() {
-    SettingsWindow settings;
-    QSignalSpy toggled(&settings, &SettingsWindow::checkToggled);
-    QSignalSpy saved(&settings, &SettingsWindow::saveClicked);
-    settings.showChecks({true, false, true});
-    QVERIFY(settings.findChild<QCheckBox*>(QStringLiteral("Check3"))->isChecked());
-    QCOMPARE(toggled.count(), 0);
-    QTest::mouseClick(settings.findChild<QCheckBox*>(QStringLiteral("Check2")), Qt::LeftButton);
-    QCOMPARE(toggled.count(), 1);
-    QCOMPARE(toggled[0], (QVariantList{1, true}));
-    QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(saved.count(), 1);
-  }
-
   void aboutBoxShowsItsLabelsAndTheAddress() {
     const QString address = QStringLiteral("file:///usr/share/velmoran/napoveda.html");
     AboutWindow about(address);
