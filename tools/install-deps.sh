@@ -4,10 +4,11 @@ set -euo pipefail
 
 packages=(
   cmake make g++ clang-format
-  qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev
   libgtest-dev
   fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -111,7 +111,7 @@ void Game::info_Change(bool textChanged) {
 
 bool Game::otevri() {
   WorkingVars& v = vars();
-  const auto bytes = readGameFile(session_.folder() / "data" / v.textFileName);
+  const auto bytes = readGameFile(session_.folders().texts / v.textFileName);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingDataText);

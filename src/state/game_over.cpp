@@ -22,7 +22,7 @@ long long monthsRuled(double vlada) {
 void Game::GameOver() {
   if (ended_) throw GameEnded{};
   ended_ = true;
-  const auto path = session_.folder() / kBestScoresFile;
+  const auto path = session_.folders().player / kBestScoresFile;
   const auto reading = readBestScores(path);
   const bool recorded =
       reading.table && writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno),

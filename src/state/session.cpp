@@ -19,9 +19,8 @@ std::size_t slot(Screen screen) {
 
 }  // namespace
 
-Session::Session(Ui& ui, std::filesystem::path folder, const TurnRules& turn,
-                 MenuCommandRunner menuCommand)
-    : ui_(ui), folder_(std::move(folder)), turn_(turn), menuCommand_(menuCommand) {}
+Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
+    : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {}
 
 Session::~Session() = default;
 
@@ -67,7 +66,7 @@ int Session::titleMenuDraw(int range, int base) {
 }
 
 void Session::showBestScores() {
-  const BestScoresReading reading = readBestScores(folder_ / "best.dat");
+  const BestScoresReading reading = readBestScores(folders_.player / "best.dat");
   bestScoresShown_ = {};
   for (std::size_t i = 0; i < reading.fields.size() && i < bestScoresShown_.size(); ++i) {
     bestScoresShown_[i] = reading.fields[i];
