@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ clang-format
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-multimedia-dev qt6-charts-dev
   libgtest-dev
   fonts-dejavu-core
   xvfb xauth

@@ -39,6 +39,7 @@ std::string whenShown(const DataFile& file) {
     case DataFileRole::FollowUp:
       return "po odpovědi Ano na otázku";
     case DataFileRole::Command:
+    case DataFileRole::Errand:
     case DataFileRole::Refusal:
       break;
   }

@@ -15,6 +15,7 @@ enum class DataFileRole {
   Event,     // a monthly event, or the second text an event chains to
   FollowUp,  // shown by a Yes to the acquaintance, the plot or the assassination attempt
   Command,   // the player's move for the month
+  Errand,    // a command that leaves the month open: a subsidy paid out at once
   Refusal,   // a command that came to nothing: a refused loan, a wedding without a partner
 };
 
@@ -22,7 +23,7 @@ enum class DataFileRole {
 struct DataFile {
   std::string name;
   DataFileRole role;
-  // The menu entry whose command shows it, for a command's text or refusal.
+  // The menu entry whose command shows it, for a command's text, errand or refusal.
   std::optional<MenuEntry> command;
   // The widest amount the command appends to the text ("5100$"), empty if it appends none.
   std::string widestAmount;

@@ -41,7 +41,8 @@ class Game {
   void setName(Quantity q, const std::string& name);
   void add(Quantity q, double delta) { set(q, value(q) + delta); }
 
-  // The info panel: every write of its text runs the panel's change rule.
+  // Writes the info panel's text. Its change rule runs at every write: the buttons follow the
+  // last record read, and when the text really changes, that record's money is paid.
   void setInfo(const std::string& text);
   // Shows the data text named by the text file name. False, after telling the player, when
   // the file cannot be read: the panel then keeps what it showed.

@@ -135,6 +135,7 @@ TEST(DataSet, EachRoleLeadsTheMonthOn) {
       {Role::Welcome, 0, true, true},
       {Role::FollowUp, 0, true, false},
       {Role::Command, 1, true, false},
+      {Role::Errand, 0, true, false},
       {Role::Refusal, std::nullopt, true, true},
   };
   for (const DataFile& file : dataFiles()) {

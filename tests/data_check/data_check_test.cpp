@@ -24,6 +24,10 @@ struct Case {
   std::vector<std::string> expected;
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.what;
+}
+
 // A record in UTF-8, stored in windows-1250.
 auto write(const std::string& name, const std::string& record) {
   return [=](const TestGameFolder& folder) { folder.writeText("data/" + name, record); };
