@@ -11,8 +11,8 @@ struct Problem {
   std::string message;
 };
 
-inline std::string formatted(const Problem& problem) {
-  return problem.file + ":" + std::to_string(problem.line) + ": " + problem.message;
-}
+// The problem's line for the terminal. A control character that a file's name or content brought
+// in is written as \xNN, so that it cannot drive the terminal.
+std::string formatted(const Problem& problem);
 
 }  // namespace velmoran

@@ -79,8 +79,10 @@ class RecordCheck {
     }
     const bool fieldsGood = checkFields(reading.fields);
     if (reading.stop == FieldReading::Stop::TooFew) {
-      report(reading.line, "záznam končí po " + std::to_string(reading.fields.size()) +
-                               ". poli, chybí " + kFieldNames[reading.fields.size()] +
+      const std::size_t read = reading.fields.size();
+      report(reading.line, (read == 0 ? std::string("soubor je prázdný")
+                                      : "záznam končí po " + std::to_string(read) +
+                                            ". poli, chybí " + kFieldNames[read]) +
                                " (záznam má pět polí: kód otázky, text, tlačítka, peníze, "
                                "konec měsíce)");
       return problems_;
