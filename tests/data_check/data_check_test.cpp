@@ -53,9 +53,6 @@ const Case kCases[] = {
      },
      {"nahoda5.ini:1: soubor chybí; hra ho ukazuje jako náhodnou událost měsíce",
       "nahodaa5.ini:1: tento soubor hra nikdy nečte; nemá se jmenovat nahoda5.ini?"}},
-    {"a file nothing asks for",
-     writeBytes("poznamky.txt", "x"),
-     {"poznamky.txt:1: tento soubor hra nikdy nečte"}},
     {"a folder in place of a file",
      [](const TestGameFolder& f) {
        f.remove("data/nic.ini");
@@ -83,12 +80,6 @@ const Case kCases[] = {
     {"buttons out of range",
      write("nahoda1.ini", "0\r\n\"Text\"\r\n3, 0, 0\r\n"),
      {"nahoda1.ini:3: pole tlačítka smí být od 1 do 2 (1: Ok, 2: Ano a Ne), je tu 3"}},
-    {"month end out of range",
-     write("nahoda1.ini", "0\r\n\"Text\"\r\n1, 0, 2\r\n"),
-     {"nahoda1.ini:3: pole konec měsíce smí být od 0 do 1"}},
-    {"money beyond its field",
-     write("nahoda1.ini", "0\r\n\"Text\"\r\n1, 99999999999, 0\r\n"),
-     {"nahoda1.ini:3: pole peníze smí být od -2147483648 do 2147483647, je tu 99999999999"}},
     {"a byte windows-1250 lacks",
      writeBytes("nahoda1.ini", "0\r\n\"Text \x81\"\r\n1, 0, 0\r\n"),
      {"nahoda1.ini:2: bajt 0x81 není znak kódování windows-1250"}},
