@@ -21,6 +21,7 @@ class QuietUi : public Ui {
   void closeScreen(Screen) override {}
   void setGameScreenEnabled(bool) override {}
   void playSound(const std::string&) override {}
+  void openLink(const std::string&) override {}
   void infoTextChanged(const std::string&) override {}
   void gameScreenChanged() override {}
   void bestScoresChanged() override {}

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Takes the pictures of the title menu, the game screen and the rebellion screen for docs/: runs
-# the built game
-# on a virtual X display in a copy of its game folder, plays the first steps with xdotool and
-# grabs the windows with ImageMagick's import.
+# Takes the pictures of the splash screen, the title menu, the settings screen, the about box,
+# the game screen and the rebellion screen for docs/, and the two the help page shows
+# (game/napoveda-*.png): runs the built game on a virtual X display in a copy of its game
+# folder, plays the first steps with xdotool and grabs the windows with ImageMagick's import.
 #
 #   tools/screenshots.sh [build folder]     (default: build)
 set -euo pipefail
@@ -41,16 +41,41 @@ window() {
   timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
 }
 
+# Clicks the middle of a title-menu button placed at (left, top) in pixels.
+click_button() {
+  xdotool mousemove --window "$menu" $(($1 + 50)) $(($2 + 11)) click 1
+}
+
 # The game never seeds its random draws, so the pictures come out the same every time.
 (cd "$work/game" && exec "$build/velmoran") 2>"$work/velmoran.log" &
 game_pid=$!
+
+# The splash screen stays 1.9 seconds.
+splash=$(window '^Velmoran$')
+sleep 0.3
+import -window "$splash" "$root/docs/splash.png"
 
 menu=$(window '^ Velmoran $')
 sleep 0.5
 import -window "$menu" "$root/docs/title-menu.png"
 
+# Without a window manager every window opens at the top left, over the title menu.
+# "Nastavení" (Command2 at 85, 105); "Uložit" (Command1 at 109, 157) closes the screen again.
+click_button 85 105
+settings=$(window '^ Nastavení$')
+sleep 0.3
+import -window "$settings" "$root/docs/settings.png"
+xdotool mousemove --window "$settings" 159 169 click 1
+
+# "O hře" (Command5 at 85, 180); a click on its background goes back.
+click_button 85 180
+about=$(window '^ O Hře$')
+sleep 0.3
+import -window "$about" "$root/docs/about.png"
+xdotool mousemove --window "$about" 340 10 click 1
+
 # "Start" (Command1 at 85, 80), then the two names.
-xdotool mousemove --window "$menu" 135 91 click 1
+click_button 85 80
 name=$(window '^Jaké je vaše jméno\?$')
 xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
 xdotool key Return
@@ -66,6 +91,8 @@ menu_bar=$((HEIGHT - 394))
 xdotool mousemove --window "$game" 488 $((menu_bar + 82)) click 1
 sleep 0.5
 import -window "$game" "$root/docs/game-screen.png"
+cp "$root/docs/title-menu.png" "$root/game/napoveda-menu.png"
+cp "$root/docs/game-screen.png" "$root/game/napoveda-hra.png"
 
 # A quiet reign until the great rebellion breaks out: each round closes a message box, presses
 # Ok (231, 186) and Ne (355, 186) where they show, and chooses "Nic" (380, 8) on the menu bar.
@@ -82,4 +109,4 @@ done
 [[ -n "$rebellion" ]] || { echo "no rebellion broke out" >&2; exit 1; }
 sleep 0.5
 import -window "$rebellion" "$root/docs/rebellion.png"
-echo "wrote docs/title-menu.png, docs/game-screen.png and docs/rebellion.png"
+echo "wrote docs/{splash,title-menu,settings,about,game-screen,rebellion}.png and game/napoveda-*.png"

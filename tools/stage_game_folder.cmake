@@ -1,11 +1,13 @@
-# Copies the game folder from SOURCE to TARGET: data/ and the sounds are replaced, the player's
-# best.dat and data.dat are copied only where none exist yet.
+# Copies the game folder from SOURCE to TARGET: data/, the sounds and the help page are
+# replaced, the player's best.dat and data.dat are copied only where none exist yet.
 file(REMOVE_RECURSE ${TARGET}/data)
 file(MAKE_DIRECTORY ${TARGET})
 file(COPY ${SOURCE}/data DESTINATION ${TARGET})
-foreach(sound top.dat sound.dat about.dat)
-  if(EXISTS ${SOURCE}/${sound})
-    file(COPY ${SOURCE}/${sound} DESTINATION ${TARGET})
+file(GLOB help_page ${SOURCE}/napoveda*)
+foreach(shipped_file top.dat sound.dat about.dat ${help_page})
+  get_filename_component(name ${shipped_file} NAME)
+  if(EXISTS ${SOURCE}/${name})
+    file(COPY ${SOURCE}/${name} DESTINATION ${TARGET})
   endif()
 endforeach()
 foreach(player_file best.dat data.dat)

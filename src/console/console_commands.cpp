@@ -1,5 +1,7 @@
 #include "console/console_commands.h"
 
+#include <iterator>
+
 #include "console/line_source.h"
 #include "state/decimal_text.h"
 #include "state/menu_entries.h"
@@ -25,7 +27,10 @@ bool isGameScreenCommand(const std::string& command) {
 void ConsoleCommands::run(const std::string& line) {
   if (line.empty()) return;
   const auto [command, argument] = splitCommand(line);
-  if (onTitleMenu(command) || onBestScores(command) || onRebellion(command)) return;
+  if (onTitleMenu(command) || onBestScores(command) || onRebellion(command) ||
+      onSettings(command) || onAbout(command)) {
+    return;
+  }
   if (isGameScreenCommand(command)) {
     if (!session_.isOpen(Screen::Main)) {
       ui_.error("hra neběží");
@@ -42,15 +47,49 @@ void ConsoleCommands::run(const std::string& line) {
 }
 
 bool ConsoleCommands::onTitleMenu(const std::string& command) {
-  if (command != "start" && command != "top3" && command != "konec") return false;
+  if (command != "start" && command != "nastaveni" && command != "top3" && command != "konec" &&
+      command != "ohre") {
+    return false;
+  }
   if (!session_.isOpen(Screen::Menu)) {
     ui_.error("hlavní nabídka není otevřená");
   } else if (command == "start") {
     session_.start();
+  } else if (command == "nastaveni") {
+    session_.openSettings();
   } else if (command == "top3") {
     session_.showBestScores();
-  } else {
+  } else if (command == "konec") {
     session_.quit();
+  } else {
+    session_.openAbout();
+  }
+  return true;
+}
+
+bool ConsoleCommands::onSettings(const std::string& command) {
+  static const char* const kBoxes[] = {"check1", "check2", "check3"};
+  std::size_t box = 0;
+  while (box < std::size(kBoxes) && command != kBoxes[box]) ++box;
+  if (box == std::size(kBoxes) && command != "ulozit") return false;
+  if (!session_.isOpen(Screen::Nastaveni)) {
+    ui_.error("nastavení není otevřené");
+  } else if (box < std::size(kBoxes)) {
+    session_.setSettingsCheck(box, !session_.settingsChecks()[box]);
+  } else {
+    session_.saveSettings();
+  }
+  return true;
+}
+
+bool ConsoleCommands::onAbout(const std::string& command) {
+  if (command != "about-click" && command != "about-link") return false;
+  if (!session_.isOpen(Screen::About)) {
+    ui_.error("okno O hře není otevřené");
+  } else if (command == "about-click") {
+    session_.aboutBackgroundClicked();
+  } else {
+    session_.openHelpPage();
   }
   return true;
 }

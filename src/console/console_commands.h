@@ -9,7 +9,8 @@
 namespace velmoran {
 
 // Carries out one line of the terminal edition's script where the player is: on the title
-// menu, the game screen, the rebellion screen or the best-scores screen.
+// menu, the game screen, the rebellion screen, the best-scores screen, the settings screen or
+// the about box.
 class ConsoleCommands {
  public:
   ConsoleCommands(Session& session, ConsoleUi& ui, std::ostream& out)
@@ -21,6 +22,8 @@ class ConsoleCommands {
   bool onTitleMenu(const std::string& command);
   bool onBestScores(const std::string& command);
   bool onRebellion(const std::string& command);
+  bool onSettings(const std::string& command);
+  bool onAbout(const std::string& command);
   bool onGameScreen(const std::string& command, const std::string& argument);
   void pressButton(const std::string& button);
   void printState();

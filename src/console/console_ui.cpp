@@ -37,10 +37,18 @@ std::string ConsoleUi::input(const std::string& title, const std::string& prompt
 
 void ConsoleUi::openScreen(Screen screen) {
   out_ << "SCREEN | " << screenName(screen) << " | open\n";
+  if (screen == Screen::Nastaveni && session_) {
+    const auto& checks = session_->settingsChecks();
+    out_ << "CHECKS | " << checks[0] << ' ' << checks[1] << ' ' << checks[2] << '\n';
+  }
 }
 
 void ConsoleUi::closeScreen(Screen screen) {
   out_ << "SCREEN | " << screenName(screen) << " | closed\n";
+}
+
+void ConsoleUi::openLink(const std::string& address) {
+  out_ << "LINK | " << transcriptField(address) << '\n';
 }
 
 void ConsoleUi::infoTextChanged(const std::string& text) {

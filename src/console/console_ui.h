@@ -24,6 +24,7 @@ class ConsoleUi : public Ui {
   void closeScreen(Screen screen) override;
   void setGameScreenEnabled(bool) override {}
   void playSound(const std::string&) override {}
+  void openLink(const std::string& address) override;
   void infoTextChanged(const std::string& text) override;
   void gameScreenChanged() override {}
   void bestScoresChanged() override;

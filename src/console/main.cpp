@@ -1,12 +1,13 @@
 // The terminal edition: plays the game from standard input, one command a line, and prints a
-// transcript of everything the screens would show. Run it in the game folder.
-#include <filesystem>
+// transcript of everything the screens would show. Run it in the game folder, or anywhere
+// once it is installed.
 #include <iostream>
 
 #include "commands/command_table.h"
 #include "console/console_commands.h"
 #include "console/console_ui.h"
 #include "console/line_source.h"
+#include "state/game_folders.h"
 #include "state/session.h"
 #include "turn/turn_rules.h"
 
@@ -14,11 +15,13 @@ int main() {
   using namespace velmoran;
   LineSource lines(std::cin);
   ConsoleUi ui(lines, std::cout);
-  Session session(ui, std::filesystem::current_path(), turnRules(), runMenuCommand);
+  Session session(ui, gameFoldersOfThisRun(), turnRules(), runMenuCommand);
   ui.attach(session);
   ConsoleCommands commands(session, ui, std::cout);
 
-  session.openTitleMenu();
+  // The splash screen does not wait here: its timer runs out at once.
+  session.openSplash();
+  session.splashTimer();
   while (!session.finished() && session.anyScreenOpen()) {
     const auto line = lines.next();
     if (!line) break;

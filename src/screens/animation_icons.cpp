@@ -69,18 +69,25 @@ void drawLand(QPainter& painter, const Land& land, double turn) {
     anyInFront = anyInFront || p.front;
     outline << p.point;
   }
-  if (anyInFront) painter.drawPolygon(outline);
+  if (!anyInFront) return;
+  // Pressed onto the rim, a coast may stick out of the globe by its wobble: only what lies on
+  // the globe is land.
+  QPainterPath globe;
+  globe.addEllipse(QPointF(kCentre, kCentre), kRadius, kRadius);
+  QPainterPath coast;
+  coast.addPolygon(outline);
+  coast.closeSubpath();
+  painter.drawPath(coast.intersected(globe));
 }
 
 }  // namespace
 
-QPixmap animationFrame(int frame) {
-  QPixmap pixmap(kAnimationIconSize, kAnimationIconSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
+void drawGlobe(QPainter& painter, const QRectF& square, double turn) {
+  painter.save();
+  painter.translate(square.topLeft());
+  painter.scale(square.width() / kAnimationIconSize, square.height() / kAnimationIconSize);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(kCentre, kCentre);
-  const double turn = frame * 360.0 / kAnimationFrames;
 
   QRadialGradient sea(centre - QPointF(kRadius / 3, kRadius / 3), kRadius * 1.4);
   sea.setColorAt(0, QColor(120, 190, 255));
@@ -90,9 +97,6 @@ QPixmap animationFrame(int frame) {
   painter.setBrush(sea);
   painter.drawEllipse(centre, kRadius, kRadius);
 
-  QPainterPath globe;
-  globe.addEllipse(centre, kRadius, kRadius);
-  painter.setClipPath(globe);
   painter.setBrush(QColor(70, 170, 70));
   painter.setPen(QPen(QColor(30, 100, 40), 0.8));
   for (const Land& land : kLands) drawLand(painter, land, turn);
@@ -108,7 +112,6 @@ QPixmap animationFrame(int frame) {
       previous = next;
     }
   }
-  painter.setClipping(false);
 
   QRadialGradient shine(centre - QPointF(kRadius / 2.5, kRadius / 2.5), kRadius * 0.7);
   shine.setColorAt(0, QColor(255, 255, 255, 120));
@@ -116,6 +119,15 @@ QPixmap animationFrame(int frame) {
   painter.setPen(QPen(QColor(8, 24, 70), 1.2));
   painter.setBrush(shine);
   painter.drawEllipse(centre, kRadius, kRadius);
+  painter.restore();
+}
+
+QPixmap animationFrame(int frame) {
+  QPixmap pixmap(kAnimationIconSize, kAnimationIconSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  drawGlobe(painter, QRectF(0, 0, kAnimationIconSize, kAnimationIconSize),
+            frame * 360.0 / kAnimationFrames);
   return pixmap;
 }
 

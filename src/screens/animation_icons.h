@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPainter>
 #include <QPixmap>
+#include <QRectF>
 
 namespace velmoran {
 
@@ -10,5 +12,8 @@ constexpr int kAnimationIconSize = 48;
 
 // Frame 0 to 7; each turns the globe one eighth further east.
 QPixmap animationFrame(int frame);
+
+// The little globe filling `square`, turned `turn` degrees east: the game's icon and emblem.
+void drawGlobe(QPainter& painter, const QRectF& square, double turn);
 
 }  // namespace velmoran

@@ -5,6 +5,7 @@
 
 #include "screens/banner_pictures.h"
 #include "screens/screen_fonts.h"
+#include "screens/sharp_picture.h"
 #include "screens/text_conversion.h"
 #include "screens/twips.h"
 
@@ -42,10 +43,9 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  auto* banner = new QLabel(this);
-  banner->setObjectName(QStringLiteral("Picture1"));
-  placeAt(banner, 75, 75, kClientWidth - 150, 990);
-  banner->setPixmap(posterBanner(banner->size(), QStringLiteral("TOP SKÓRE")));
+  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
+    return posterBanner(size, QStringLiteral("TOP SKÓRE"), dpr);
+  });
 
   addHeading(this, "Label1", QStringLiteral("Jméno"), 300);
   addHeading(this, "Label2", QStringLiteral("Měsíců"), kMonthsLeft);

@@ -4,8 +4,12 @@
 
 namespace velmoran {
 
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
+  event->accept();
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     emit clicked();
   }

@@ -4,7 +4,8 @@
 
 namespace velmoran {
 
-// A picture box that tells when the player clicks it.
+// A label or picture box that tells when the player clicks it. It keeps the click to itself:
+// the window behind it does not see it.
 class ClickableLabel : public QLabel {
   Q_OBJECT
 
@@ -15,6 +16,7 @@ class ClickableLabel : public QLabel {
   void clicked();
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -1,13 +1,17 @@
 #include "screens/game_window.h"
 
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "screens/banner_pictures.h"
 #include "screens/game_menu_bar.h"
 #include "screens/report_frame.h"
 #include "screens/screen_colours.h"
 #include "screens/screen_fonts.h"
+#include "screens/sharp_picture.h"
 #include "screens/territory_bar.h"
 #include "screens/text_conversion.h"
 #include "screens/twips.h"
@@ -19,6 +23,8 @@ namespace {
 constexpr int kClientWidth = 8505;
 constexpr int kClientHeight = 5910;
 constexpr int kLineHeight = 225;
+// The menu "Hra": its entries are no commands of the game and never refused.
+constexpr std::string_view kGameMenu = "mhra";
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                  int width, int height = kLineHeight) {
@@ -68,6 +74,15 @@ void setControlText(QWidget* control, const QString& text) {
   }
 }
 
+// A ruler's or country's name that does not fit its label ends in "…" on the screen; the
+// whole name shows as the label's tooltip.
+void setNameText(QLabel* label, const QString& name) {
+  const QString shown =
+      label->fontMetrics().elidedText(name, Qt::ElideRight, label->contentsRect().width());
+  label->setText(shown);
+  label->setToolTip(shown == name ? QString() : name);
+}
+
 // The screen is shown again after every change of the game; fonts are set only when the look
 // really changes.
 void setBold(QWidget* widget, bool bold) {
@@ -94,6 +109,9 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent) {
   buildInfoPanel(client);
   buildAccounts(client);
   buildMenuBar();
+  // Every control stands at a fixed place: the window has the size of its menu bar and client
+  // area, no more.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void GameWindow::buildHeader(QWidget* client) {
@@ -133,7 +151,7 @@ void GameWindow::buildTerritory(QWidget* client) {
   monthBanner_ = new QLabel(client);
   monthBanner_->setObjectName(QStringLiteral("month"));
   placeAt(monthBanner_, 2550, 5475, 2775, 405);
-  monthBanner_->setPixmap(monthBanner(monthBanner_->size()));
+  showSharpPicture(monthBanner_, monthBanner);
   monthBanner_->hide();
 }
 
@@ -187,25 +205,64 @@ void GameWindow::buildMenuBar() {
     connect(menuActions_[indexOf(entry)], &QAction::triggered, this,
             [this, entry] { emit menuEntryTriggered(entry); });
   }
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(f10, &QShortcut::activated, this, &GameWindow::openMenuBar);
+}
+
+void GameWindow::openMenuBar() {
+  QMenuBar* bar = menuBar();
+  const QList<QAction*> menus = bar->actions();
+  if (menus.isEmpty()) return;
+  bar->setActiveAction(menus.first());
+  if (QMenu* menu = menus.first()->menu()) {
+    for (QAction* entry : menu->actions()) {
+      if (entry->isEnabled() && !entry->isSeparator()) {
+        menu->setActiveAction(entry);
+        break;
+      }
+    }
+  }
 }
 
 void GameWindow::showState(const GameScreen& screen) {
   for (const auto& info : kQuantities) {
-    if (QWidget* control = quantityControls_[indexOf(info.quantity)]) {
-      setControlText(control, qtText(screen.texts[indexOf(info.quantity)]));
+    QWidget* control = quantityControls_[indexOf(info.quantity)];
+    const QString text = qtText(screen.texts[indexOf(info.quantity)]);
+    if (isNameQuantity(info.quantity)) {
+      setNameText(static_cast<QLabel*>(control), text);
+    } else if (control) {
+      setControlText(control, text);
     }
   }
   info_->setText(qtText(screen.info));
-  ok_->setVisible(screen.okVisible);
-  ano_->setVisible(screen.anoVisible);
-  ne_->setVisible(screen.neVisible);
+  showAnswerButtons(screen);
   report_->setVisible(screen.reportVisible);
   monthBanner_->setVisible(screen.monthBannerVisible);
   territory_->setPartisanShare(screen.partisanShare);
+  // While an answer button shows, every command but those of "Hra" would be refused: they are
+  // shown switched off, so that the player sees why nothing happens.
+  const bool answerPending = screen.anyAnswerButtonVisible();
   for (const auto& info : kMenuEntries) {
-    menuActions_[indexOf(info.entry)]->setEnabled(screen.menuEnabled[indexOf(info.entry)]);
+    const bool refused = answerPending && info.menu != kGameMenu;
+    menuActions_[indexOf(info.entry)]->setEnabled(screen.menuEnabled[indexOf(info.entry)] &&
+                                                  !refused);
   }
   showLook(screen.look);
+}
+
+void GameWindow::showAnswerButtons(const GameScreen& screen) {
+  const std::pair<QPushButton*, bool> buttons[] = {
+      {ano_, screen.anoVisible}, {ok_, screen.okVisible}, {ne_, screen.neVisible}};
+  QPushButton* appearing = nullptr;
+  for (const auto& [button, visible] : buttons) {
+    if (visible && button->isHidden() && !appearing) appearing = button;
+    // A button going away hands the focus to the client area, not on to the report button,
+    // which a second press of Space would buy.
+    if (!visible && button->hasFocus()) centralWidget()->setFocus();
+  }
+  for (const auto& [button, visible] : buttons) button->setVisible(visible);
+  // The button that appears takes the keyboard focus: Enter or Space answers.
+  if (appearing) appearing->setFocus();
 }
 
 void GameWindow::showLook(const DisplaySettings& look) {

@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
 
+#include "platform/link.h"
+#include "screens/about_window.h"
 #include "screens/best_scores_window.h"
 #include "screens/dialogs.h"
 #include "screens/game_window.h"
 #include "screens/rebellion_window.h"
+#include "screens/settings_window.h"
+#include "screens/splash_window.h"
 #include "screens/text_conversion.h"
 #include "screens/title_menu_window.h"
 #include "state/session.h"
@@ -60,6 +66,7 @@ void QtUi::openScreen(Screen screen) {
   if (!window) return;
   windows_[slot(screen)] = window;
   window->installEventFilter(this);
+  prepareForKeyboard(window);
   window->show();
 }
 
@@ -81,7 +88,11 @@ void QtUi::setGameScreenEnabled(bool enabled) {
 }
 
 void QtUi::playSound(const std::string& fileName) {
-  sound_.play(QString::fromStdString((session_->folder() / fileName).string()));
+  sound_.play(QString::fromStdString((session_->folders().shipped / fileName).string()));
+}
+
+void QtUi::openLink(const std::string& address) {
+  otevriOdkaz(qtText(address));
 }
 
 void QtUi::infoTextChanged(const std::string&) {
@@ -126,10 +137,14 @@ QWidget* QtUi::createWindow(Screen screen) {
       auto* menu = new TitleMenuWindow;
       connect(menu, &TitleMenuWindow::startClicked, this,
               [this] { drive([](Session& s) { s.start(); }); });
+      connect(menu, &TitleMenuWindow::settingsClicked, this,
+              [this] { drive([](Session& s) { s.openSettings(); }); });
       connect(menu, &TitleMenuWindow::bestScoresClicked, this,
               [this] { drive([](Session& s) { s.showBestScores(); }); });
       connect(menu, &TitleMenuWindow::quitClicked, this,
               [this] { drive([](Session& s) { s.quit(); }); });
+      connect(menu, &TitleMenuWindow::aboutClicked, this,
+              [this] { drive([](Session& s) { s.openAbout(); }); });
       return menu;
     }
     case Screen::Main: {
@@ -164,9 +179,48 @@ QWidget* QtUi::createWindow(Screen screen) {
     case Screen::Nastaveni:
     case Screen::About:
     case Screen::Splash:
-      return nullptr;
+      return createShellWindow(screen);
   }
   return nullptr;
+}
+
+QWidget* QtUi::createShellWindow(Screen screen) {
+  switch (screen) {
+    case Screen::Splash: {
+      auto* splash = new SplashWindow;
+      connect(splash, &SplashWindow::timerFired, this,
+              [this] { drive([](Session& s) { s.splashTimer(); }); });
+      return splash;
+    }
+    case Screen::Nastaveni: {
+      auto* settings = new SettingsWindow;
+      settings->showChecks(session_->settingsChecks());
+      connect(settings, &SettingsWindow::checkToggled, this, [this](int box, bool ticked) {
+        drive([box, ticked](Session& s) { s.setSettingsCheck(std::size_t(box), ticked); });
+      });
+      connect(settings, &SettingsWindow::saveClicked, this,
+              [this] { drive([](Session& s) { s.saveSettings(); }); });
+      return settings;
+    }
+    case Screen::About: {
+      auto* about = new AboutWindow(qtText(session_->helpPageAddress()));
+      connect(about, &AboutWindow::backgroundClicked, this,
+              [this] { drive([](Session& s) { s.aboutBackgroundClicked(); }); });
+      connect(about, &AboutWindow::linkClicked, this,
+              [this] { drive([](Session& s) { s.openHelpPage(); }); });
+      return about;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+void QtUi::prepareForKeyboard(QWidget* window) {
+  // Outside dialogs Qt presses a button with Enter only if it is the default one.
+  for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  connect(help, &QShortcut::activated, this,
+          [this] { drive([](Session& s) { s.openHelpPage(); }); });
 }
 
 GameWindow* QtUi::gameWindow() const {

@@ -38,6 +38,7 @@ class QtUi : public QObject, public Ui {
   void closeScreen(Screen screen) override;
   void setGameScreenEnabled(bool enabled) override;
   void playSound(const std::string& fileName) override;
+  void openLink(const std::string& address) override;
 
   void infoTextChanged(const std::string& text) override;
   void gameScreenChanged() override;
@@ -56,6 +57,10 @@ class QtUi : public QObject, public Ui {
   // Passes one action of the player to the session.
   void drive(const std::function<void(Session&)>& action);
   QWidget* createWindow(Screen screen);
+  QWidget* createShellWindow(Screen screen);
+  // What every window does for the keyboard: Enter presses the focused button, F1 opens the
+  // help page.
+  void prepareForKeyboard(QWidget* window);
   GameWindow* gameWindow() const;
   void refreshGameWindow();
   void refreshBestScores();

@@ -1,10 +1,11 @@
 #include "screens/rebellion_picture.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
+
+#include "screens/poster_drawing.h"
 
 namespace velmoran {
 
@@ -13,11 +14,8 @@ namespace {
 constexpr int kMarchers = 17;
 
 void drawSky(QPainter& painter, const QRectF& area) {
-  QLinearGradient dusk(area.topLeft(), area.bottomLeft());
-  dusk.setColorAt(0, QColor(40, 14, 40));
-  dusk.setColorAt(0.6, QColor(168, 52, 28));
-  dusk.setColorAt(1, QColor(246, 150, 52));
-  painter.fillRect(area, dusk);
+  fillTopDown(painter, area,
+              {{0, QColor(40, 14, 40)}, {0.6, QColor(168, 52, 28)}, {1, QColor(246, 150, 52)}});
 }
 
 // The palace on the hill at the right, with its dome and a flag on top.
@@ -77,24 +75,20 @@ void drawMarcher(QPainter& painter, QPointF feet, double height, int index) {
 }  // namespace
 
 QPixmap rebellionPicture(QSize size, qreal devicePixelRatio) {
-  QPixmap pixmap(size * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  const QRectF area(QPointF(0, 0), QSizeF(size));
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  drawSky(painter, area);
-  drawPalace(painter, area);
+  return drawnPicture(size, devicePixelRatio, [](QPainter& painter, const QRectF& area) {
+    drawSky(painter, area);
+    drawPalace(painter, area);
 
-  // Two rows of marchers, the nearer ones larger, all heading for the palace.
-  for (int row = 0; row < 2; ++row) {
-    const double height = area.height() * (row == 0 ? 0.5 : 0.68);
-    const double ground = area.height() * (row == 0 ? 0.86 : 1.04);
-    for (int i = 0; i < kMarchers; ++i) {
-      const double x = area.width() * (0.03 + i * 0.68 / kMarchers) + row * height * 0.25;
-      drawMarcher(painter, QPointF(x, ground - (i % 2) * height * 0.04), height, i + row * 7);
+    // Two rows of marchers, the nearer ones larger, all heading for the palace.
+    for (int row = 0; row < 2; ++row) {
+      const double height = area.height() * (row == 0 ? 0.5 : 0.68);
+      const double ground = area.height() * (row == 0 ? 0.86 : 1.04);
+      for (int i = 0; i < kMarchers; ++i) {
+        const double x = area.width() * (0.03 + i * 0.68 / kMarchers) + row * height * 0.25;
+        drawMarcher(painter, QPointF(x, ground - (i % 2) * height * 0.04), height, i + row * 7);
+      }
     }
-  }
-  return pixmap;
+  });
 }
 
 }  // namespace velmoran

@@ -6,6 +6,7 @@
 #include "screens/rebellion_picture.h"
 #include "screens/screen_colours.h"
 #include "screens/screen_fonts.h"
+#include "screens/sharp_picture.h"
 #include "screens/text_conversion.h"
 #include "screens/twips.h"
 
@@ -67,10 +68,7 @@ RebellionWindow::RebellionWindow(QWidget* parent)
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  auto* picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("Picture1"));
-  placeAt(picture, 75, 75, kClientWidth - 150, 1125);
-  picture->setPixmap(rebellionPicture(picture->size(), devicePixelRatioF()));
+  addPicture(this, 75, 75, kClientWidth - 150, 1125, rebellionPicture);
 
   addHeading(this, "Label1", QStringLiteral("Kdo bojuje s tebou"), kLeftColumn, 1320);
   addHeading(this, "Label2", QStringLiteral("Kdo bojuje proti tobě"), kRightColumn, 1320);

@@ -7,6 +7,7 @@
 #include "screens/banner_pictures.h"
 #include "screens/clickable_label.h"
 #include "screens/screen_fonts.h"
+#include "screens/sharp_picture.h"
 #include "screens/twips.h"
 
 namespace velmoran {
@@ -49,20 +50,24 @@ TitleMenuWindow::TitleMenuWindow(QWidget* parent)
   auto* banner = new ClickableLabel(this);
   banner->setObjectName(QStringLiteral("Picture1"));
   placeAt(banner, 75, 75, 3930, 990);
-  banner->setPixmap(posterBanner(banner->size(), QStringLiteral("VELMORAN")));
+  showSharpPicture(banner, [](QSize size, qreal dpr) {
+    return posterBanner(size, QStringLiteral("VELMORAN"), dpr);
+  });
   banner->setCursor(Qt::PointingHandCursor);
   connect(banner, &ClickableLabel::clicked, timer1_, qOverload<>(&QTimer::start));
 
   QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), 1200);
   start->setFont(sizedFont(8.25, true));
   start->setDefault(true);
-  addButton(this, "Command2", QStringLiteral("Nastavení"), 1575);
+  QPushButton* settings = addButton(this, "Command2", QStringLiteral("Nastavení"), 1575);
   QPushButton* bestScores = addButton(this, "Command3", QStringLiteral("Top 3"), 1950);
   QPushButton* quit = addButton(this, "Command4", QStringLiteral("Konec"), 2325);
-  addButton(this, "Command5", QStringLiteral("O hře"), 2700);
+  QPushButton* about = addButton(this, "Command5", QStringLiteral("O hře"), 2700);
   connect(start, &QPushButton::clicked, this, &TitleMenuWindow::startClicked);
+  connect(settings, &QPushButton::clicked, this, &TitleMenuWindow::settingsClicked);
   connect(bestScores, &QPushButton::clicked, this, &TitleMenuWindow::bestScoresClicked);
   connect(quit, &QPushButton::clicked, this, &TitleMenuWindow::quitClicked);
+  connect(about, &QPushButton::clicked, this, &TitleMenuWindow::aboutClicked);
 
   auto* credit = new QLabel(QStringLiteral("© 2026 Velmoran"), this);
   credit->setObjectName(QStringLiteral("Label1"));

@@ -7,8 +7,8 @@
 
 namespace velmoran {
 
-// The title menu `Menu`: starts a game, shows the best scores and ends the program. A click
-// on the banner sets the window icon turning.
+// The title menu `Menu`: starts a game, opens the settings, the best scores and the about box,
+// and ends the program. A click on the banner sets the window icon turning.
 class TitleMenuWindow : public QWidget {
   Q_OBJECT
 
@@ -17,8 +17,10 @@ class TitleMenuWindow : public QWidget {
 
  signals:
   void startClicked();
+  void settingsClicked();
   void bestScoresClicked();
   void quitClicked();
+  void aboutClicked();
 
  private:
   void Timer1_Timer();

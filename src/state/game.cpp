@@ -8,6 +8,7 @@
 #include "state/decimal_text.h"
 #include "state/game_files.h"
 #include "state/messages.h"
+#include "state/question_codes.h"
 #include "state/random.h"
 #include "state/session.h"
 
@@ -100,9 +101,9 @@ void Game::info_Change(bool textChanged) {
     screen_.okVisible = false;
     screen_.anoVisible = screen_.neVisible = true;
   }
-  if (v.questionCode == -1) {
+  if (v.questionCode == kNoQuestion) {
     screen_.okVisible = screen_.anoVisible = screen_.neVisible = false;
-  } else if (v.questionCode == 0) {
+  } else if (v.questionCode == kPlainText) {
     screen_.okVisible = true;
     screen_.anoVisible = screen_.neVisible = false;
   }
@@ -111,7 +112,7 @@ void Game::info_Change(bool textChanged) {
 
 bool Game::otevri() {
   WorkingVars& v = vars();
-  const auto bytes = readGameFile(session_.folder() / "data" / v.textFileName);
+  const auto bytes = readGameFile(session_.folders().texts / v.textFileName);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingDataText);

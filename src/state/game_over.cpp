@@ -23,7 +23,7 @@ long long monthsRuled(double vlada) {
 void Game::GameOver() {
   if (ended_) throw GameEnded{};
   ended_ = true;
-  const auto path = session_.folder() / kBestScoresFile;
+  const auto path = session_.folders().player / kBestScoresFile;
   const auto reading = readBestScores(path);
   // The months the ruler is told are the months the table keeps.
   const long long months = monthsRuled(value(Quantity::vlada));

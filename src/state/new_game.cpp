@@ -30,7 +30,7 @@ void Session::newGame() {
   game.set(Quantity::kasa, titleMenuDraw(18000, 9000));
   game.set(Quantity::zisk, titleMenuDraw(3, 1));
 
-  if (const auto look = readDisplaySettings(folder_ / "data.dat")) {
+  if (const auto look = readDisplaySettings(folders_.player / "data.dat")) {
     game.applyLook(*look);
   } else {
     ui_.message(Icon::Critical, kFileErrorTitle, kMissingSettings);

@@ -17,7 +17,17 @@ class Cursor {
 
   bool atEnd() const { return pos_ >= bytes_.size(); }
   char peek() const { return bytes_[pos_]; }
-  void advance() { ++pos_; }
+  int line() const { return line_; }
+  std::string_view rest() const { return bytes_.substr(pos_); }
+
+  // A CR LF pair, a lone CR and a lone LF each end one line.
+  void advance() {
+    if (peek() == '\n' ||
+        (peek() == '\r' && (pos_ + 1 == bytes_.size() || bytes_[pos_ + 1] != '\n'))) {
+      ++line_;
+    }
+    ++pos_;
+  }
 
   void skipBlanks() {
     while (!atEnd() && isBlank(peek())) advance();
@@ -42,11 +52,12 @@ class Cursor {
     return false;
   }
 
-  std::optional<Field> quotedField() {
+  // The quoted field, or the stop that spoils it.
+  FieldReading::Stop quotedField(Field& field) {
+    field.quoted = true;
     advance();  // opening quote
-    Field field{{}, true};
     for (;;) {
-      if (atEnd()) return std::nullopt;
+      if (atEnd()) return FieldReading::Stop::UnclosedQuote;
       const char c = peek();
       advance();
       if (c != '"') {
@@ -61,44 +72,60 @@ class Cursor {
       break;
     }
     skipBlanks();
-    if (!consumeDelimiter()) return std::nullopt;
-    return field;
+    if (!consumeDelimiter()) return FieldReading::Stop::AfterQuote;
+    return FieldReading::Stop::Complete;
   }
 
-  Field bareField() {
-    Field field;
+  void bareField(Field& field) {
     while (!atEnd() && peek() != ',' && !isLineBreak(peek())) {
       field.bytes += peek();
       advance();
     }
     while (!field.bytes.empty() && isBlank(field.bytes.back())) field.bytes.pop_back();
     consumeDelimiter();
-    return field;
   }
 
  private:
   std::string_view bytes_;
   std::size_t pos_ = 0;
+  int line_ = 1;
 };
 
 }  // namespace
 
-std::optional<std::vector<Field>> readFields(std::string_view bytes, std::size_t count) {
+FieldReading readFieldsOf(std::string_view bytes, std::size_t count) {
   Cursor cursor(bytes);
-  std::vector<Field> fields;
-  fields.reserve(count);
-  while (fields.size() < count) {
+  FieldReading reading;
+  reading.fields.reserve(count);
+  while (reading.fields.size() < count) {
     cursor.skipBlanks();
-    if (cursor.atEnd()) return std::nullopt;
-    if (cursor.peek() == '"') {
-      auto field = cursor.quotedField();
-      if (!field) return std::nullopt;
-      fields.push_back(std::move(*field));
-    } else {
-      fields.push_back(cursor.bareField());
+    if (cursor.atEnd()) {
+      reading.stop = FieldReading::Stop::TooFew;
+      reading.line = reading.fields.empty() ? 1 : reading.fields.back().line;
+      return reading;
     }
+    Field& field = reading.fields.emplace_back();
+    field.line = cursor.line();
+    if (cursor.peek() != '"') {
+      cursor.bareField(field);
+      continue;
+    }
+    reading.stop = cursor.quotedField(field);
+    if (reading.stop == FieldReading::Stop::UnclosedQuote) {
+      reading.line = field.line;
+      return reading;
+    }
+    if (reading.stop == FieldReading::Stop::AfterQuote) break;
   }
-  return fields;
+  reading.line = cursor.line();
+  reading.rest = cursor.rest();
+  return reading;
+}
+
+std::optional<std::vector<Field>> readFields(std::string_view bytes, std::size_t count) {
+  FieldReading reading = readFieldsOf(bytes, count);
+  if (reading.stop != FieldReading::Stop::Complete) return std::nullopt;
+  return std::move(reading.fields);
 }
 
 }  // namespace velmoran

@@ -22,10 +22,9 @@ std::size_t slot(Screen screen) {
 
 // A copy of the game killed while it wrote a file leaves a temporary file behind; the next
 // start clears it.
-Session::Session(Ui& ui, std::filesystem::path folder, const TurnRules& turn,
-                 MenuCommandRunner menuCommand)
-    : ui_(ui), folder_(std::move(folder)), turn_(turn), menuCommand_(menuCommand) {
-  for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folder_ / file);
+Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
+    : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {
+  for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folders_.player / file);
 }
 
 Session::~Session() = default;
@@ -72,7 +71,7 @@ int Session::titleMenuDraw(int range, int base) {
 }
 
 void Session::showBestScores() {
-  const BestScoresReading reading = readBestScores(folder_ / "best.dat");
+  const BestScoresReading reading = readBestScores(folders_.player / "best.dat");
   bestScoresShown_ = {};
   for (std::size_t i = 0; i < reading.fields.size() && i < bestScoresShown_.size(); ++i) {
     bestScoresShown_[i] = reading.fields[i];

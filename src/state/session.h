@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/game.h"
+#include "state/game_folders.h"
 #include "state/game_rules.h"
 #include "state/menu_entries.h"
 #include "state/random.h"
@@ -18,16 +19,18 @@ namespace velmoran {
 // variables and the game being played. Both front ends drive the game through it.
 class Session {
  public:
-  // `folder` is the game folder: it holds data/, best.dat, data.dat and the sounds. The
-  // month turn and the commands are the game's rules, handed in from above.
-  Session(Ui& ui, std::filesystem::path folder, const TurnRules& turn,
-          MenuCommandRunner menuCommand);
+  // The three check boxes of the settings screen, in the order of the values of "data.dat".
+  using SettingsChecks = std::array<bool, 3>;
+
+  // `folders` are where the game's files are. The month turn and the commands are the game's
+  // rules, handed in from above.
+  Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand);
   ~Session();
 
   Ui& ui() { return ui_; }
   Random& random() { return random_; }
   WorkingVars& vars() { return vars_; }
-  const std::filesystem::path& folder() const { return folder_; }
+  const GameFolders& folders() const { return folders_; }
 
   bool isOpen(Screen screen) const;
   bool anyScreenOpen() const;
@@ -37,14 +40,31 @@ class Session {
   // The best-scores screen's six fields: jm0, sc0, jm1, sc1, jm2, sc2.
   const std::array<std::string, 6>& bestScoresShown() const { return bestScoresShown_; }
   bool finished() const { return finished_; }
+  // The settings screen's check boxes while it is open.
+  const SettingsChecks& settingsChecks() const { return settingsChecks_; }
+  // The address the about box shows and opens: the help page that comes with the game.
+  std::string helpPageAddress() const;
 
-  // The program's first screen.
+  // The program's first screen, and its timer, which gives way to the title menu once.
+  void openSplash();
+  void splashTimer();
+  // Opens the title menu: after the splash screen, or straight away.
   void openTitleMenu();
 
   // Title menu.
   void start();           // "Start"
+  void openSettings();    // "Nastavení"
   void showBestScores();  // "Top 3"; also the end of every game
   void quit();            // "Konec": ends the program
+  void openAbout();       // "O hře"
+
+  // Settings screen: a check box, and "Uložit".
+  void setSettingsCheck(std::size_t box, bool ticked);
+  void saveSettings();
+
+  // About box: a click on its background, and on its address (also the key F1 anywhere).
+  void aboutBackgroundClicked();
+  void openHelpPage();
 
   // Best-scores screen: its "Ok".
   void closeBestScores();
@@ -94,7 +114,7 @@ class Session {
   int titleMenuDraw(int range, int base);
 
   Ui& ui_;
-  std::filesystem::path folder_;
+  GameFolders folders_;
   TurnRules turn_;
   MenuCommandRunner menuCommand_;
   Random random_;
@@ -102,6 +122,7 @@ class Session {
   std::unique_ptr<Game> game_;
   std::array<bool, 7> open_{};
   std::array<std::string, 6> bestScoresShown_;
+  SettingsChecks settingsChecks_{};
   bool finished_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "state/settings_file.h"
 
 #include <cmath>
+#include <string>
 
 #include "state/decimal_text.h"
 #include "state/game_files.h"
@@ -8,18 +9,32 @@
 
 namespace velmoran {
 
-std::optional<DisplaySettings> readDisplaySettings(const std::filesystem::path& path) {
+std::optional<SettingsValues> readSettingsValues(const std::filesystem::path& path) {
   const auto bytes = readGameFile(path);
   if (!bytes) return std::nullopt;
   const auto fields = readFields(*bytes, 3);
   if (!fields) return std::nullopt;
-  bool on[3];
-  for (std::size_t i = 0; i < 3; ++i) {
+  SettingsValues values{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
     const double value = std::nearbyint(numericPrefix((*fields)[i].bytes));
     if (value < 0 || value > 255) return std::nullopt;
-    on[i] = value == 0;
+    values[i] = static_cast<std::uint8_t>(value);
   }
-  return DisplaySettings{on[0], on[1], on[2]};
+  return values;
+}
+
+std::optional<DisplaySettings> readDisplaySettings(const std::filesystem::path& path) {
+  const auto values = readSettingsValues(path);
+  if (!values) return std::nullopt;
+  return DisplaySettings{(*values)[0] == 0, (*values)[1] == 0, (*values)[2] == 0};
+}
+
+bool writeDisplaySettings(const std::filesystem::path& path, const DisplaySettings& settings) {
+  std::string bytes;
+  for (bool on : {settings.boldInfoText, settings.whiteOnBlackInfo, settings.boldButtons}) {
+    bytes += on ? " 0 \r\n" : " 1 \r\n";
+  }
+  return replaceGameFile(path, bytes);
 }
 
 }  // namespace velmoran

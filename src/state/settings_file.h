@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 
@@ -13,8 +15,16 @@ struct DisplaySettings {
   bool boldButtons = false;
 };
 
+// The three values of "data.dat" as stored, in the order of the options above.
+using SettingsValues = std::array<std::uint8_t, 3>;
+
 // Empty if the file is missing, holds fewer than three values or a value outside 0..255; a
 // value that is not a number at all reads as 0.
+std::optional<SettingsValues> readSettingsValues(const std::filesystem::path& path);
 std::optional<DisplaySettings> readDisplaySettings(const std::filesystem::path& path);
+
+// Replaces "data.dat" whole: one line a value, 0 for an option that is on and 1 for one that
+// is off, each written " 0 " with CR LF. False on any failure; the old file then stays.
+bool writeDisplaySettings(const std::filesystem::path& path, const DisplaySettings& settings);
 
 }  // namespace velmoran

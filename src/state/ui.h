@@ -32,6 +32,8 @@ class Ui {
   // While the rebellion lasts the game screen takes no input.
   virtual void setGameScreenEnabled(bool enabled) = 0;
   virtual void playSound(const std::string& fileName) = 0;
+  // Opens a web address in the player's browser; a failure is not reported.
+  virtual void openLink(const std::string& address) = 0;
 
   // The info panel's text was written (every write counts, even an unchanged text).
   virtual void infoTextChanged(const std::string& text) = 0;

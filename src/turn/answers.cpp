@@ -1,16 +1,12 @@
 #include "turn/answers.h"
 
 #include "state/game.h"
+#include "state/question_codes.h"
 #include "turn/monthly_events.h"
 
 namespace velmoran {
 
 namespace {
-
-constexpr std::int32_t kAcquaintance = 1;
-constexpr std::int32_t kDeposition = 999;
-constexpr std::int32_t kAssassination = 9999;
-constexpr std::int32_t kNoQuestion = -1;
 
 struct Change {
   Quantity quantity;
@@ -36,20 +32,11 @@ constexpr Answer kYesAnswers[] = {
     {77, {{Quantity::rolo, -1}, {Quantity::into, -1}, {Quantity::delo, -1}}, 3, false},
 };
 
-constexpr std::int32_t kDeclinable[] = {77, 88, 888, 8888, 88888, 888888, 999, 9999, 99999, 999999};
-
 const Answer* yesAnswerFor(std::int32_t code) {
   for (const Answer& answer : kYesAnswers) {
     if (answer.questionCode == code) return &answer;
   }
   return nullptr;
-}
-
-bool isDeclinable(std::int32_t code) {
-  for (std::int32_t c : kDeclinable) {
-    if (c == code) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -80,7 +67,8 @@ void ne_Click(Game& game) {
   if (v.questionCode == kAcquaintance) {
     v.buttonMode = 1;
     game.setInfo("Hlupáku");
-  } else if (isDeclinable(v.questionCode)) {
+  } else if (isAnswerable(v.questionCode)) {
+    // Declining costs and brings nothing, and shows no further text.
     v.questionCode = kNoQuestion;
     game.setInfo("");
   }

@@ -1,6 +1,7 @@
 #include "turn/month_turn.h"
 
 #include "state/game.h"
+#include "state/question_codes.h"
 #include "turn/monthly_events.h"
 
 namespace velmoran {
@@ -45,12 +46,12 @@ void ok_Click(Game& game) {
   WorkingVars& v = game.vars();
   if (v.monthEnd == 1) {
     monthTurn(game);
-  } else if (v.questionCode == 99) {
+  } else if (v.questionCode == kChainsToSecondText) {
     mesicninahoda2(game);
     game.otevri();
     game.setMonthBannerVisible(false);
   } else {
-    v.questionCode = -1;
+    v.questionCode = kNoQuestion;
     game.setInfo("");
   }
 }

@@ -10,13 +10,17 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "data_check/named_sums.h"
+#include "data_check/panel_fit.h"
 #include "state/best_scores.h"
 #include "state/cp1250.h"
+#include "state/data_files.h"
 #include "state/data_text.h"
 #include "state/game_files.h"
+#include "state/panel_charges.h"
+#include "state/question_codes.h"
 #include "state/settings_file.h"
 
 namespace velmoran {
@@ -26,59 +30,7 @@ namespace fs = std::filesystem;
 
 const fs::path kGameFolder = VELMORAN_SOURCE_GAME_FOLDER;
 
-// What shows a text decides how it has to behave.
-enum class Role {
-  Welcome,   // the greeting of a new game, shown before the treasury is drawn
-  Event,     // a monthly event, or the second text an event chains to
-  FollowUp,  // shown by a Yes to the acquaintance, the plot or the assassination attempt
-  Command,   // the player's move for the month
-  Errand,    // a command that leaves the month open: a subsidy paid out at once
-  Refusal,   // a command that came to nothing: a refused loan, a wedding without a partner
-};
-
-struct DataFile {
-  std::string name;
-  Role role;
-  bool amountAppended = false;  // the command appends a number to the shown text
-};
-
-std::vector<DataFile> dataFiles() {
-  std::vector<DataFile> files = {{"welcome.ini", Role::Welcome}};
-  for (int n = 1; n <= 10; ++n) {
-    files.push_back({"nahoda" + std::to_string(n) + ".ini", Role::Event});
-    files.push_back({"nahod" + std::to_string(n) + ".ini", Role::Event});
-  }
-  files.push_back({"nahoda77.ini", Role::Event});
-  for (const char* name :
-       {"seznameni.ini", "sesazeni1.ini", "sesazeni2.ini", "atentat1.ini", "atentat2.ini"}) {
-    files.push_back({name, Role::FollowUp});
-  }
-  for (const char* name :
-       {"utokbrd.ini", "utokpar.ini", "divera.ini", "divern.ini", "cesta1.ini", "cesta2.ini",
-        "cesta3.ini", "reklama1.ini", "reklama2.ini", "reklama3.ini", "pivo.ini", "svatba.ini",
-        "internet.ini", "pes.ini", "muz.ini", "zena.ini", "nic.ini"}) {
-    files.push_back({name, Role::Command});
-  }
-  for (const char* name :
-       {"d-prumysl.ini", "d-zemedelstvi.ini", "d-veda.ini", "otroci.ini", "povyseni.ini",
-        "reforma.ini", "znarodneni.ini", "park.ini", "rusa.ini", "usaa.ini", "mora.ini"}) {
-    files.push_back({name, Role::Command, true});
-  }
-  for (const char* name :
-       {"d-armada.ini", "d-policie.ini", "d-fbi.ini", "d-chudina.ini", "d-bg.ini"}) {
-    files.push_back({name, Role::Errand});
-  }
-  for (const char* name : {"rusn.ini", "usan.ini", "morn.ini", "neniskym.ini"}) {
-    files.push_back({name, Role::Refusal});
-  }
-  return files;
-}
-
-const std::set<std::int32_t> kAnswerableCodes = {1,      77,  88,   888,   8888,  88888,
-                                                 888888, 999, 9999, 99999, 999999};
-constexpr std::int32_t kNoQuestion = -1;
-constexpr std::int32_t kPlainText = 0;
-constexpr std::int32_t kChainsToSecondText = 99;
+using Role = DataFileRole;
 
 std::optional<std::string> bytesOf(const std::string& name) {
   return readGameFile(kGameFolder / "data" / name);
@@ -99,18 +51,10 @@ const std::map<std::string, DataText>& records() {
   return all;
 }
 
-// How many times the info panel charges a text's money amount before the player may give a
-// command again: once when shown, once more at every later change of the panel's text (an
-// appended amount, an Ok that clears a plain text, an answer). An Ok on a month-end text runs
-// the month turn instead, and an Ok on code 99 reads the next text, which brings its own amount.
-int timesCharged(const DataFile& file, const DataText& record) {
-  int times = 1 + (file.amountAppended ? 1 : 0);
-  if (record.buttonMode == 2) {
-    // An answer clears the panel; a No to 1 shows "Hlupáku" instead, and its Ok clears it.
-    return times + (record.questionCode == 1 ? 2 : 1);
-  }
-  if (record.monthEnd == 1 || record.questionCode == kChainsToSecondText) return times;
-  return times + 1;
+// What the player pays or gets in all for a text; a question may cost by its answer, the most
+// it can cost counts.
+int timesPaid(const DataFile& file, const DataText& record) {
+  return timesCharged(file, record).most;
 }
 
 TEST(DataSet, EveryFileTheGameAsksForIsThereAndReadsAsARecord) {
@@ -161,7 +105,7 @@ TEST(DataSet, ButtonsQuestionCodeAndMonthEndFitTogether) {
     const auto it = records().find(file.name);
     if (it == records().end()) continue;
     const DataText& r = it->second;
-    const bool answerable = kAnswerableCodes.count(r.questionCode) == 1;
+    const bool answerable = isAnswerable(r.questionCode);
     EXPECT_TRUE(answerable || r.questionCode == kNoQuestion || r.questionCode == kPlainText ||
                 r.questionCode == kChainsToSecondText)
         << "question code " << r.questionCode << " is handled by nothing";
@@ -228,9 +172,6 @@ TEST(DataSet, EventTextsPutEveryQuestionAndChainOn) {
 }
 
 TEST(DataSet, TextsFitThePanelAndTakeTheirAmount) {
-  // What the 346 x 96 pixel panel holds at 8.25 points, with room to spare.
-  constexpr std::size_t kPanelCharacters = 250;
-  constexpr std::size_t kLongestAmount = 5;  // "5100$"
   for (const DataFile& file : dataFiles()) {
     SCOPED_TRACE(file.name);
     const auto it = records().find(file.name);
@@ -240,10 +181,12 @@ TEST(DataSet, TextsFitThePanelAndTakeTheirAmount) {
       ADD_FAILURE() << "no text";
       continue;
     }
-    EXPECT_LE(text.size() + (file.amountAppended ? kLongestAmount : 0), kPanelCharacters);
+    std::u32string shown = text;
+    for (char c : file.widestAmount) shown += static_cast<char32_t>(c);
+    EXPECT_TRUE(fitsPanel(shown));
     for (char32_t c : text) EXPECT_TRUE(c >= 0x20 && c != '"') << "character " << int(c);
     // The amount is appended directly: the text ends in a blank so it reads "o 37$".
-    EXPECT_EQ(file.amountAppended, text.back() == U' ') << "text end: blank before the amount";
+    EXPECT_EQ(file.amountAppended(), text.back() == U' ') << "text end: blank before the amount";
   }
 }
 
@@ -260,7 +203,7 @@ TEST(DataSet, CommandsCostWhatTheMenuAndTheWinMessagesSay) {
     const auto it = records().find(file.name);
     if (price == prices.end() || it == records().end()) continue;
     SCOPED_TRACE(file.name);
-    EXPECT_EQ(-it->second.moneyAmount * timesCharged(file, it->second), price->second);
+    EXPECT_EQ(-it->second.moneyAmount * timesPaid(file, it->second), price->second);
   }
   // A granted loan brings money; it never takes any.
   for (const char* loan : {"rusa.ini", "usaa.ini", "mora.ini"}) {
@@ -279,22 +222,8 @@ TEST(DataSet, EventsMoveModestSums) {
     const auto it = records().find(file.name);
     if (it == records().end()) continue;
     SCOPED_TRACE(file.name);
-    EXPECT_LE(std::abs(it->second.moneyAmount * timesCharged(file, it->second)), kLargestSum);
+    EXPECT_LE(std::abs(it->second.moneyAmount * timesPaid(file, it->second)), kLargestSum);
   }
-}
-
-// The sums a text names in dollars ("stála 400$"), leaving out monthly ones ("10$ měsíčně").
-std::vector<long> sumsNamed(const std::string& text) {
-  constexpr std::string_view kMonthly = " měsíčně";
-  std::vector<long> sums;
-  for (std::size_t dollar = text.find('$'); dollar != std::string::npos;
-       dollar = text.find('$', dollar + 1)) {
-    std::size_t start = dollar;
-    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') --start;
-    if (start == dollar || text.compare(dollar + 1, kMonthly.size(), kMonthly) == 0) continue;
-    sums.push_back(std::stol(text.substr(start, dollar - start)));
-  }
-  return sums;
 }
 
 TEST(DataSet, TextsNameTheSumTheyMove) {
@@ -303,12 +232,12 @@ TEST(DataSet, TextsNameTheSumTheyMove) {
     if (it == records().end()) continue;
     SCOPED_TRACE(file.name);
     const DataText& r = it->second;
-    const std::vector<long> named = sumsNamed(r.infoText);
+    const std::vector<NamedSum> named = sumsNamed(r.infoText);
     if (r.moneyAmount == 0) {
       EXPECT_TRUE(named.empty()) << "names a sum it does not move";
     } else {
       ASSERT_EQ(named.size(), 1u) << "should name the one sum it moves";
-      EXPECT_EQ(named[0], std::abs(r.moneyAmount * timesCharged(file, r)));
+      EXPECT_EQ(named[0].dollars, std::abs(r.moneyAmount * timesPaid(file, r)));
     }
   }
 }

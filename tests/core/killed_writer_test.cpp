@@ -16,7 +16,6 @@
 #include "commands/command_table.h"
 #include "script_ui.h"
 #include "state/best_scores.h"
-#include "state/game_files.h"
 #include "state/session.h"
 #include "state/settings_file.h"
 #include "test_game_folder.h"
@@ -41,15 +40,17 @@ struct Writer {
 const std::array<BestScores, 2> kTables = {
     BestScores{{"Alois", "Božena, \"Velká\"", "Cyril"}, {30, 20, 10}},
     BestScores{{"Řehoř", "Alois", "Božena, \"Velká\""}, {1000000000000000000, 30, 20}}};
-const std::array<std::string, 2> kSettings = {" 0 \r\n 0 \r\n 0 \r\n", " 1 \r\n 1 \r\n 1 \r\n"};
+const std::array<DisplaySettings, 2> kSettings = {DisplaySettings{true, true, true},
+                                                  DisplaySettings{false, false, false}};
 
 const Writer kWriters[] = {
     {"best.dat",
      {bestScoresBytes(kTables[0]), bestScoresBytes(kTables[1])},
      [](const fs::path& path, int n) { return writeBestScores(path, kTables[n]); },
      [](const fs::path& path) { return readBestScores(path).table.has_value(); }},
-    {"data.dat", kSettings,
-     [](const fs::path& path, int n) { return replaceGameFile(path, kSettings[n]); },
+    {"data.dat",
+     {" 0 \r\n 0 \r\n 0 \r\n", " 1 \r\n 1 \r\n 1 \r\n"},
+     [](const fs::path& path, int n) { return writeDisplaySettings(path, kSettings[n]); },
      [](const fs::path& path) { return readDisplaySettings(path).has_value(); }},
 };
 

@@ -31,6 +31,21 @@ TEST(SettingsFile, EachOptionIsOnWhenItsValueIsZero) {
   }
 }
 
+TEST(SettingsFile, ValuesAreKeptAsStored) {
+  TestGameFolder folder;
+  folder.writeSettings("2, 0 ,255");
+  EXPECT_EQ(readSettingsValues(folder / "data.dat"), (SettingsValues{2, 0, 255}));
+}
+
+TEST(SettingsFile, WrittenOneValueALineAndReadBack) {
+  TestGameFolder folder;
+  ASSERT_TRUE(writeDisplaySettings(folder / "data.dat", {true, false, true}));
+  EXPECT_EQ(folder.readBytes("data.dat"), " 0 \r\n 1 \r\n 0 \r\n");
+  const auto look = readDisplaySettings(folder / "data.dat");
+  ASSERT_TRUE(look);
+  EXPECT_TRUE(look->boldInfoText && !look->whiteOnBlackInfo && look->boldButtons);
+}
+
 TEST(SettingsFile, MissingFileIsAnError) {
   TestGameFolder folder;
   EXPECT_FALSE(readDisplaySettings(folder / "data.dat"));

@@ -17,8 +17,8 @@ using State = std::map<std::string, std::string>;
 
 struct Transcript {
   int exitStatus = -1;
-  std::string bytes;
-  Lines lines;
+  std::string bytes;  // the whole transcript
+  Lines lines;        // its lines from the title menu on, after the splash screen
 
   // Index of the first line equal to `line` at or after `from`, or lines.size().
   std::size_t find(const std::string& line, std::size_t from = 0) const;

@@ -4,6 +4,7 @@
 
 #include "screens/animation_icons.h"
 #include "screens/banner_pictures.h"
+#include "screens/shell_pictures.h"
 
 // The pictures the game draws for itself.
 class PicturesTest : public QObject {
@@ -42,11 +43,27 @@ class PicturesTest : public QObject {
   void bannersCarryTheirTitles() {
     QFETCH(QString, title);
     QFETCH(QSize, size);
-    const QImage banner = velmoran::posterBanner(size, title).toImage();
+    const QImage banner = velmoran::posterBanner(size, title, 1).toImage();
     QCOMPARE(banner.size(), size);
     QVERIFY(distinctColours(banner) > 50);
     // The lettering makes the banner differ from one with another title.
-    QVERIFY(banner != velmoran::posterBanner(size, QStringLiteral("X")).toImage());
+    QVERIFY(banner != velmoran::posterBanner(size, QStringLiteral("X"), 1).toImage());
+  }
+
+  // Drawn for a screen scaled to 2, a picture has twice the pixels each way, and all of them
+  // painted.
+  void shellPicturesFillTheirSize() {
+    const QSize size(360, 240);
+    for (const QPixmap& picture :
+         {velmoran::splashPicture(size, 2), velmoran::aboutBackground(size, 2)}) {
+      QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+      const QImage image = picture.toImage();
+      QCOMPARE(image.size(), size * 2);
+      QVERIFY(distinctColours(image) > 200);
+      for (const QPoint corner : {QPoint(0, 0), QPoint(719, 479), QPoint(360, 240)}) {
+        QCOMPARE(qAlpha(image.pixel(corner)), 255);
+      }
+    }
   }
 };
 

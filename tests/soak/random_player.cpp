@@ -29,8 +29,12 @@ const char* const kNumbers[] = {"0",
                                 "-9223372036854775808",
                                 "1e3",
                                 "x"};
-const char* const kOtherCommands[] = {"start", "top3", "prohra-ok", "vzpoura-ok", "zprava",
-                                      "ok",    "ano",  "ne",        "state"};
+// The terminal edition's commands beside the menu bar: the title menu, the settings screen,
+// the about box, the best scores, the rebellion, the buttons, the report and the state.
+const char* const kOtherCommands[] = {
+    "start",  "top3",   "nastaveni",   "ohre",       "check1",    "check2",
+    "check3", "ulozit", "about-click", "about-link", "prohra-ok", "vzpoura-ok",
+    "zprava", "ok",     "ano",         "ne",         "state"};
 
 }  // namespace
 

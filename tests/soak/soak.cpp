@@ -1,6 +1,7 @@
 // A long soak of the terminal edition: random games from fixed seeds, one line at a time.
 // After every command it checks that every quantity is a number, that a game ends at most
-// once, that best.dat still reads and that no temporary file lies in the game folder.
+// once, that best.dat and data.dat still read and that no temporary file lies in the game
+// folder.
 //
 //   velmoran-soak --console PROGRAM --game FOLDER [--seconds N] [--first-seed N]
 //
@@ -25,6 +26,7 @@
 #include "random_player.h"
 #include "state/best_scores.h"
 #include "state/quantity.h"
+#include "state/settings_file.h"
 
 namespace velmoran::soak {
 
@@ -209,6 +211,7 @@ class SeedRun {
 
   void checkFiles() {
     if (!readBestScores(folder_ / "best.dat").table) throw Fault("best.dat does not read");
+    if (!readDisplaySettings(folder_ / "data.dat")) throw Fault("data.dat does not read");
     if (namesIn(folder_) != files_) throw Fault("the game folder holds other files now");
   }
 

@@ -38,6 +38,7 @@ class ScriptUi : public Ui, public PlayerAnswers {
   }
   void setGameScreenEnabled(bool on) override { log.push_back(on ? "ENABLED" : "DISABLED"); }
   void playSound(const std::string& fileName) override { log.push_back("SOUND " + fileName); }
+  void openLink(const std::string& address) override { log.push_back("LINK " + address); }
   void infoTextChanged(const std::string& text) override { log.push_back("INFO " + text); }
   void gameScreenChanged() override {}
   void bestScoresChanged() override { log.push_back("BEST"); }

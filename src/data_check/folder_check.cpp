@@ -1,0 +1,129 @@
+#include "data_check/folder_check.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+
+#include "data_check/record_check.h"
+#include "state/data_files.h"
+#include "state/game_files.h"
+
+namespace velmoran {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name this close to one the game asks for is likely that name misspelt.
+constexpr std::size_t kLikelyTypo = 2;
+
+std::string shownPath(const fs::path& folder, const std::string& name) {
+  return (folder / "data" / name).lexically_normal().generic_string();
+}
+
+// The menu caption without the runs of blanks that set the prices in a column.
+std::string captionOf(MenuEntry entry) {
+  std::string caption;
+  for (char c : infoOf(entry).caption) {
+    if (c != ' ' || caption.empty() || caption.back() != ' ') caption += c;
+  }
+  return caption;
+}
+
+std::string whenShown(const DataFile& file) {
+  switch (file.role) {
+    case DataFileRole::Welcome:
+      return "na začátku nové hry";
+    case DataFileRole::Event:
+      return "jako náhodnou událost měsíce";
+    case DataFileRole::FollowUp:
+      return "po odpovědi Ano na otázku";
+    case DataFileRole::Command:
+    case DataFileRole::Errand:
+    case DataFileRole::Refusal:
+      break;
+  }
+  return "po příkazu „" + captionOf(*file.command) + "“";
+}
+
+std::size_t editDistance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+class FolderCheck {
+ public:
+  explicit FolderCheck(const fs::path& folder) : folder_(folder) {}
+
+  std::vector<Problem> run() {
+    for (const DataFile& file : dataFiles()) checkFile(file);
+    checkUnknownFiles();
+    return problems_;
+  }
+
+ private:
+  void report(const std::string& name, const std::string& message) {
+    problems_.push_back({shownPath(folder_, name), 1, message});
+  }
+
+  void checkFile(const DataFile& file) {
+    const fs::path path = folder_ / "data" / file.name;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
+      missing_.push_back(file.name);
+      return report(file.name, "soubor chybí; hra ho ukazuje " + whenShown(file));
+    }
+    if (fs::is_directory(status)) return report(file.name, "místo souboru je tu složka");
+    if (!fs::is_regular_file(status)) return report(file.name, "není to obyčejný soubor");
+    const auto bytes = readGameFile(path);
+    if (!bytes) {
+      return report(file.name, "soubor nejde přečíst (chybí práva, nebo má přes 1 MiB)");
+    }
+    for (Problem& problem : checkDataText(shownPath(folder_, file.name), file, *bytes)) {
+      problems_.push_back(std::move(problem));
+    }
+  }
+
+  void checkUnknownFiles() {
+    std::vector<std::string> unknown;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_ / "data", ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      if (!findDataFile(name)) unknown.push_back(name);
+    }
+    std::sort(unknown.begin(), unknown.end());
+    for (const std::string& name : unknown) {
+      std::string message = "tento soubor hra nikdy nečte";
+      for (const std::string& wanted : missing_) {
+        if (editDistance(name, wanted) <= kLikelyTypo) {
+          message += "; nemá se jmenovat " + wanted + "?";
+          break;
+        }
+      }
+      report(name, message);
+    }
+  }
+
+  const fs::path& folder_;
+  std::vector<std::string> missing_;
+  std::vector<Problem> problems_;
+};
+
+}  // namespace
+
+std::vector<Problem> checkGameFolder(const fs::path& folder) {
+  return FolderCheck(folder).run();
+}
+
+}  // namespace velmoran

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data_check/problem.h"
+#include "state/data_files.h"
+
+namespace velmoran {
+
+// Every problem of one data text: its bytes as read from `path`, the game's file `file`.
+std::vector<Problem> checkDataText(const std::string& path, const DataFile& file,
+                                   std::string_view bytes);
+
+}  // namespace velmoran

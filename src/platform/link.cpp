@@ -1,0 +1,12 @@
+#include "platform/link.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace velmoran {
+
+bool otevriOdkaz(const QString& address) {
+  return QDesktopServices::openUrl(QUrl(address));
+}
+
+}  // namespace velmoran

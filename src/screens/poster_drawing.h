@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFont>
+#include <QGradientStops>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+namespace velmoran {
+
+// What the game's pictures are drawn with: a state poster's gold lettering, stars and rays.
+
+// A picture of `size` (pixels of the layout) for a screen of `dpr` device pixels to one:
+// `paint` paints it antialiased, in pixels of the layout, over all of `area`, and it comes out
+// sharp at any ratio.
+QPixmap drawnPicture(QSize size, qreal dpr,
+                     const std::function<void(QPainter& painter, const QRectF& area)>& paint);
+
+// Fills `area` with colours running from its top (0) to its bottom (1).
+void fillTopDown(QPainter& painter, const QRectF& area, const QGradientStops& stops);
+
+// The largest font of the desktop's sans-serif in which `text` fits into `box`.
+QFont fittingFont(QFont::Weight weight, const QString& text, const QSizeF& box);
+
+// `text` as a path whose capitals are centred in `area`.
+QPainterPath centredText(const QString& text, const QFont& font, const QRectF& area);
+
+// A five-pointed star around `centre`.
+QPolygonF star(QPointF centre, double outer);
+
+// Faint rays of light from the middle of `area`.
+void drawRays(QPainter& painter, const QRectF& area);
+
+// `text` in golden letters with a shadow, as large as fits `area`.
+void drawGoldTitle(QPainter& painter, const QString& text, const QRectF& area);
+
+}  // namespace velmoran

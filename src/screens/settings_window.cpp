@@ -1,0 +1,60 @@
+#include "screens/settings_window.h"
+
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "screens/banner_pictures.h"
+#include "screens/screen_fonts.h"
+#include "screens/sharp_picture.h"
+#include "screens/twips.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr int kClientWidth = 4800;
+constexpr int kClientHeight = 2985;
+constexpr int kCheckLeft = 300;
+constexpr int kCheckTops[] = {1260, 1560, 1860};
+
+const char* const kCaptions[] = {
+    "Použít tučné písmo v info okně",
+    "Bílý text a černé pozadí v info okně",
+    "Tlačítka pod info oknem budou tučným písmem",
+};
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("nastaveni"));
+  setWindowTitle(QStringLiteral(" Nastavení"));
+  setFont(screenFont());
+  setFixedSize(twipsSize(kClientWidth, kClientHeight));
+
+  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
+    return posterBanner(size, QStringLiteral("NASTAVENÍ"), dpr);
+  });
+
+  for (int box = 0; box < 3; ++box) {
+    auto* check = new QCheckBox(QString::fromUtf8(kCaptions[box]), this);
+    check->setObjectName(QStringLiteral("Check%1").arg(box + 1));
+    placeAt(check, kCheckLeft, kCheckTops[box], kClientWidth - 2 * kCheckLeft, 255);
+    connect(check, &QCheckBox::toggled, this, [this, box](bool on) { emit checkToggled(box, on); });
+    checks_[box] = check;
+  }
+
+  auto* save = new QPushButton(QStringLiteral("Uložit"), this);
+  save->setObjectName(QStringLiteral("Command1"));
+  save->setDefault(true);
+  placeAt(save, (kClientWidth - 1515) / 2, 2355, 1515, 375);
+  connect(save, &QPushButton::clicked, this, &SettingsWindow::saveClicked);
+}
+
+void SettingsWindow::showChecks(const std::array<bool, 3>& ticked) {
+  for (std::size_t box = 0; box < checks_.size(); ++box) {
+    const QSignalBlocker quiet(checks_[box]);
+    checks_[box]->setChecked(ticked[box]);
+  }
+}
+
+}  // namespace velmoran

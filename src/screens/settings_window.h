@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QWidget>
+#include <array>
+
+namespace velmoran {
+
+// The settings screen `nastaveni`: a picture, the three check boxes of the info panel's look
+// and "Uložit".
+class SettingsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SettingsWindow(QWidget* parent = nullptr);
+
+  // Ticks the boxes as given, without reporting it as the player's doing.
+  void showChecks(const std::array<bool, 3>& ticked);
+
+ signals:
+  void checkToggled(int box, bool ticked);
+  void saveClicked();
+
+ private:
+  std::array<QCheckBox*, 3> checks_{};
+};
+
+}  // namespace velmoran

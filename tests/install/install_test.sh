@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Installs the built game into a temporary prefix as its package does, checks the desktop entry
+# and the AppStream metainfo, and plays the installed game as a new player whose per-user
+# folder does not exist yet.
+#
+#   install_test.sh BUILD_FOLDER APP_ID SOURCE_GAME_FOLDER
+set -euo pipefail
+build=$1
+app_id=$2
+source_game=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+shipped=$prefix/share/velmoran
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for file in bin/velmoran bin/velmoran-console share/velmoran/data/welcome.ini \
+  share/velmoran/best.dat share/velmoran/data.dat share/velmoran/sound.dat \
+  share/velmoran/napoveda.html share/velmoran/napoveda-hra.png \
+  "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
+  "share/icons/hicolor/scalable/apps/$app_id.svg" \
+  "share/icons/hicolor/48x48/apps/$app_id.png" "share/icons/hicolor/256x256/apps/$app_id.png"; do
+  [[ -f "$prefix/$file" ]] || fail "not installed: $file"
+done
+
+desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" || fail "icon name"
+grep -qx "Exec=velmoran" "$prefix/share/applications/$app_id.desktop" || fail "program name"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
+
+# The installed terminal edition, started from a folder that is no game folder, with a fresh
+# home and nothing else from the environment.
+mkdir -p "$work/home" "$work/elsewhere"
+play() {  # script, then extra environment
+  local script=$1
+  shift
+  printf "$script" | (cd "$work/elsewhere" && env -i HOME="$work/home" "$@" "$prefix/bin/velmoran-console")
+}
+
+player=$work/home/.local/share/velmoran
+transcript=$(play 'nastaveni\ncheck1\nulozit\nohre\nabout-link\nabout-click\nstart\nEva\n\nset vlada 99\nset kasa -15001\nprohra-ok\nkonec\n')
+[[ "$(head -n 3 <<<"$transcript")" == $'SCREEN | splash | open\nSCREEN | splash | closed\nSCREEN | Menu | open' ]] ||
+  fail "the installed game does not open with the splash screen and the title menu"
+! grep -E '^(MSG \| critical \| CHYBA|ERR)' <<<"$transcript" || fail "errors in the transcript"
+grep -qx "LINK | file://$shipped/napoveda.html" <<<"$transcript" || fail "help page address"
+grep -qx 'TOP | Eva | 99' <<<"$transcript" || fail "the best scores do not take the new ruler"
+
+# The player's own files went to the per-user folder; the installation is untouched.
+[[ "$(iconv -f cp1250 -t utf-8 "$player/best.dat" | head -n 1)" == Eva* ]] || fail "player's best.dat"
+[[ "$(cat "$player/data.dat")" == $' 0 \r\n 1 \r\n 1 \r' ]] || fail "player's data.dat"
+cmp -s "$shipped/best.dat" "$source_game/best.dat" || fail "the installed best.dat changed"
+cmp -s "$shipped/data.dat" "$source_game/data.dat" || fail "the installed data.dat changed"
+
+# XDG_DATA_HOME names the per-user data folder when it is set.
+play 'konec\n' XDG_DATA_HOME="$work/xdg" >/dev/null
+[[ -f "$work/xdg/velmoran/best.dat" && -f "$work/xdg/velmoran/data.dat" ]] || fail "XDG_DATA_HOME"
+
+# A data/ folder of the player's own replaces the shipped texts.
+mkdir -p "$player/data"
+printf '0\r\n"Moje vlastni uvitani"\r\n1, 0, 0\r\n' >"$player/data/welcome.ini"
+grep -qx 'INFO | Moje vlastni uvitani' <<<"$(play 'start\n\n\n')" || fail "the player's data texts"
+
+# The installed Qt game starts and keeps running until it is stopped.
+status=0
+(cd "$work/elsewhere" && env -i HOME="$work/home2" QT_QPA_PLATFORM=offscreen \
+  timeout 3 "$prefix/bin/velmoran") >/dev/null 2>&1 || status=$?
+[[ $status == 124 ]] || fail "the installed game ended by itself with status $status"
+[[ -f "$work/home2/.local/share/velmoran/best.dat" ]] || fail "the Qt game's per-user folder"
+echo "installed and played"
