@@ -3,9 +3,9 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang-format
+  cmake make g++ clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev libx11-dev
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file

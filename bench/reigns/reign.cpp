@@ -1,6 +1,7 @@
 #include "reign.h"
 
 #include "commands/command_table.h"
+#include "quiet_ui.h"
 #include "rulers.h"
 #include "state/session.h"
 #include "turn/turn_rules.h"
@@ -10,7 +11,7 @@ namespace velmoran {
 namespace {
 
 // The game's boxes, answered by the ruler; the last message tells how a reign ended.
-class RulerUi : public Ui {
+class RulerUi : public QuietUi {
  public:
   void message(Icon, const std::string& title, const std::string& text) override {
     if (title == "Vaše vláda") {
@@ -28,15 +29,6 @@ class RulerUi : public Ui {
                     const std::string& defaultAnswer) override {
     return title == "Kolik jim dáme" ? ruler->amountForTheGuard() : defaultAnswer;
   }
-  void openScreen(Screen) override {}
-  void closeScreen(Screen) override {}
-  void setGameScreenEnabled(bool) override {}
-  void playSound(const std::string&) override {}
-  void openLink(const std::string&) override {}
-  void infoTextChanged(const std::string&) override {}
-  void gameScreenChanged() override {}
-  void bestScoresChanged() override {}
-  void rebellionChanged(const RebellionScreen&) override {}
 
   Ruler* ruler = nullptr;
   // The game's last message before the months ruled, and the months.

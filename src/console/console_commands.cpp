@@ -170,7 +170,10 @@ void ConsoleCommands::printState() {
 }
 
 void ConsoleCommands::setQuantity(const std::string& argument) {
-  const auto [name, value] = splitCommand(argument);
+  // Named members, not a structured binding: C++17 does not let a lambda capture one.
+  const auto parts = splitCommand(argument);
+  const std::string& name = parts.first;
+  const std::string& value = parts.second;
   const auto quantity = quantityNamed(name);
   if (!quantity) {
     ui_.error("neznámá veličina: " + transcriptField(name));

@@ -8,6 +8,14 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+// A control character as \x and two hex digits of its code point: ESC is \x1B.
+void appendHexEscape(std::string& out, unsigned char codePoint) {
+  constexpr char kHexDigits[] = "0123456789ABCDEF";
+  out += "\\x";
+  out += kHexDigits[codePoint >> 4];
+  out += kHexDigits[codePoint & 0x0F];
+}
+
 std::string validUtf8(const std::string& bytes) {
   if (utf8CodePoints(bytes)) return bytes;
   std::string out;
@@ -44,13 +52,22 @@ std::optional<std::string> LineSource::next() {
 std::string transcriptField(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    if (c == '\n') {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    // The C1 controls U+0080..U+009F are the two bytes C2 80..C2 9F in UTF-8.
+    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (byte == '\n') {
       out += "\\n";
-    } else if (c == '\r') {
+    } else if (byte == '\r') {
       out += "\\r";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      appendHexEscape(out, byte);
+    } else if (c1) {
+      appendHexEscape(out, static_cast<unsigned char>(text[++i]));
     } else {
-      out += c;
+      out += text[i];
     }
   }
   return out;

@@ -17,7 +17,9 @@ class LineSource {
   std::istream& in_;
 };
 
-// A text as one transcript field: line breaks written as \n and \r.
+// A text as one transcript field that cannot drive the player's terminal: line breaks written
+// as \n and \r, every other control character (C0, DEL and C1) as \x and its code point in
+// two hex digits, e.g. \x1B for ESC.
 std::string transcriptField(const std::string& text);
 
 }  // namespace velmoran

@@ -83,13 +83,16 @@ std::optional<std::string> nameOf(const Field& field) {
 }  // namespace
 
 BestScoresReading readBestScores(const std::filesystem::path& path) {
-  BestScoresReading reading;
   const auto bytes = readGameFile(path);
-  if (!bytes) return reading;
+  return bytes ? parseBestScores(*bytes) : BestScoresReading{};
+}
+
+BestScoresReading parseBestScores(std::string_view bytes) {
+  BestScoresReading reading;
   BestScores table;
   for (std::size_t i = 0; i < 6; ++i) {
     // Fields are read one at a time so that the screen keeps what came before a fault.
-    const auto fields = readFields(*bytes, i + 1);
+    const auto fields = readFields(bytes, i + 1);
     if (!fields) return reading;
     const Field& field = fields->back();
     if (i % 2 == 0) {

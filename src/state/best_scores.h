@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmoran {
@@ -23,6 +24,7 @@ struct BestScoresReading {
 };
 
 BestScoresReading readBestScores(const std::filesystem::path& path);
+BestScoresReading parseBestScores(std::string_view bytes);
 
 // The table after a reign of `months` months. A result equal to a score in the table is
 // never entered; the entry dropped is always the old third.

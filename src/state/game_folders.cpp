@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "state/game_files.h"
+
 namespace velmoran {
 
 namespace fs = std::filesystem;
@@ -21,7 +23,8 @@ void copyDefaults(const fs::path& shipped, const fs::path& player) {
   fs::create_directories(player, ec);
   for (const char* name : {"best.dat", "data.dat"}) {
     if (fs::exists(player / name, ec) || !fs::exists(shipped / name, ec)) continue;
-    fs::copy_file(shipped / name, player / name, ec);
+    // Through the game's own writer: a first start killed halfway leaves no part of a file.
+    if (const auto bytes = readGameFile(shipped / name)) replaceGameFile(player / name, *bytes);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "state/best_scores.h"
 #include "state/game.h"
@@ -24,16 +25,18 @@ void Game::GameOver() {
   ended_ = true;
   const auto path = session_.folders().player / kBestScoresFile;
   const auto reading = readBestScores(path);
+  // The months the ruler is told are the months the table keeps.
+  const long long months = monthsRuled(value(Quantity::vlada));
   const bool recorded =
-      reading.table && writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno),
-                                                         monthsRuled(value(Quantity::vlada))));
+      reading.table &&
+      writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno), months));
   if (!recorded) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
     session_.closeScreen(Screen::Main);
     session_.openScreen(Screen::Menu);
     throw GameEnded{};
   }
-  ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + text(Quantity::vlada) + " měsíců.");
+  ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + std::to_string(months) + " měsíců.");
   session_.showBestScores();
   session_.closeScreen(Screen::Main);
   throw GameEnded{};

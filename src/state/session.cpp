@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "state/best_scores.h"
+#include "state/game_files.h"
 #include "state/messages.h"
 
 namespace velmoran {
@@ -19,8 +20,12 @@ std::size_t slot(Screen screen) {
 
 }  // namespace
 
+// A copy of the game killed while it wrote a file leaves a temporary file behind; the next
+// start clears it.
 Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
-    : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {}
+    : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {
+  for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folders_.player / file);
+}
 
 Session::~Session() = default;
 

@@ -68,6 +68,28 @@ TEST_F(GameOver, AnUnreadableTableIsReportedAndLeftAsItWas) {
   }
 }
 
+TEST_F(GameOver, TheRulerIsToldTheMonthsTheTableKeeps) {
+  startGame();
+  set(Q::vlada, 1e19);
+  set(Q::kasa, -20000);
+  EXPECT_EQ(ui.linesStartingWith("MSG none Vaše vláda").back(),
+            "MSG none Vaše vláda Vládnul jste 1000000000000000000 měsíců.");
+  EXPECT_EQ(session.bestScoresShown()[1], "1000000000000000000");
+}
+
+TEST_F(GameOver, AReadOnlyTableIsAFailureAndStaysAsItWas) {
+  startGame();
+  std::filesystem::permissions(folder / "best.dat", std::filesystem::perms::owner_read);
+  const std::string bytes = folder.readBytes("best.dat");
+  set(Q::vlada, 99);
+  set(Q::kasa, -20000);
+  EXPECT_EQ(ui.log.back(), "SCREEN Menu open");
+  EXPECT_TRUE(ui.has(kBestScoresError));
+  EXPECT_EQ(folder.readBytes("best.dat"), bytes);
+  EXPECT_EQ(std::filesystem::status(folder / "best.dat").permissions(),
+            std::filesystem::perms::owner_read);
+}
+
 TEST_F(GameOver, ABankruptMonthEndsTheGameOnce) {
   folder.writeBest("A\n30\nB\n20\nC\n1\n");
   // Every event text is bankrupting: the month would go bankrupt twice.

@@ -1,0 +1,143 @@
+// The month turn through the core, beside a bare open/read/close of the same data files, in
+// one run; the ratio of the two is printed at the end. The game plays in a copy of the shipped
+// game folder in the temporary directory, with a user interface that shows nothing.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/command_table.h"
+#include "quiet_ui.h"
+#include "state/game.h"
+#include "state/session.h"
+#include "turn/month_turn.h"
+#include "turn/turn_rules.h"
+
+namespace velmoran {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GameFolderCopy {
+ public:
+  GameFolderCopy() {
+    std::string pattern = (fs::temp_directory_path() / "velmoran-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+    fs::copy(VELMORAN_SOURCE_GAME_FOLDER, path_, fs::copy_options::recursive);
+  }
+  ~GameFolderCopy() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The texts a month turn reads: one random event of these a month.
+const char* const kMonthlyEvents[] = {"nahoda1.ini", "nahoda2.ini",  "nahoda3.ini", "nahoda4.ini",
+                                      "nahoda5.ini", "nahoda6.ini",  "nahoda7.ini", "nahoda8.ini",
+                                      "nahoda9.ini", "nahoda10.ini", "nahoda77.ini"};
+
+// A fresh session with a game started, as the player starts one.
+std::unique_ptr<Session> gameStarted(Ui& ui, const fs::path& folder) {
+  auto session = std::make_unique<Session>(ui, folder, turnRules(), runMenuCommand);
+  session->openTitleMenu();
+  session->start();
+  return session;
+}
+
+// A country that neither goes bankrupt, nor loses a war, nor rises against its ruler, so that
+// month follows month.
+void keepTheCountryStanding(Session& session) {
+  session.play([](Game& game) {
+    game.set(Quantity::kasa, 0);
+    game.set(Quantity::arm, 100000);
+    for (Quantity q : {Quantity::polo, Quantity::armo, Quantity::delo, Quantity::rolo,
+                       Quantity::chuo, Quantity::into}) {
+      game.set(q, 10);
+    }
+  });
+}
+
+void MonthTurn(benchmark::State& state) {
+  GameFolderCopy folder;
+  QuietUi ui;
+  auto session = gameStarted(ui, folder.path());
+  long long months = 0, newGames = 0;
+  for (auto _ : state) {
+    if (months++ % 4 == 0) {
+      state.PauseTiming();
+      keepTheCountryStanding(*session);
+      state.ResumeTiming();
+    }
+    session->play([](Game& game) {
+      game.vars().monthEnd = 1;
+      ok_Click(game);
+    });
+    // The rebellion screen waits for its OK, which the strong army wins; should the game
+    // end all the same, the next month is played in a new game.
+    if (!session->takesInput(Screen::Main)) {
+      state.PauseTiming();
+      session->vzpouraOk();
+      if (!session->takesInput(Screen::Main)) {
+        session = gameStarted(ui, folder.path());
+        ++newGames;
+      }
+      state.ResumeTiming();
+    }
+  }
+  state.counters["new games"] = static_cast<double>(newGames);
+}
+
+BENCHMARK(MonthTurn);
+
+void BareReads(benchmark::State& state) {
+  GameFolderCopy folder;
+  std::vector<std::string> paths;
+  for (const char* name : kMonthlyEvents) paths.push_back(folder.path() / "data" / name);
+  std::size_t next = 0;
+  char buffer[4096];
+  for (auto _ : state) {
+    const int fd = ::open(paths[next].c_str(), O_RDONLY | O_CLOEXEC);
+    benchmark::DoNotOptimize(::read(fd, buffer, sizeof buffer));
+    ::close(fd);
+    next = (next + 1) % paths.size();
+  }
+}
+BENCHMARK(BareReads);
+
+// Keeps the time of each benchmark for the ratio: the median where it is repeated.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const auto& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      times[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+}  // namespace velmoran
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  velmoran::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const auto& t = reporter.times;
+  if (t.count("MonthTurn") && t.count("BareReads")) {
+    std::cout << "month turn / bare reads: " << t.at("MonthTurn") / t.at("BareReads")
+              << " (target: at most 1.5)\n";
+  }
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+
+namespace velmoran {
+
+// The temporary files through which the game replaces its files. Every write has one of its
+// own, beside the file it replaces and named after it, the writing process and a count
+// ("best.dat.4711-0.tmp"), so that two copies of the game never share one and the leftovers
+// of a killed copy can be told from the files of a copy still writing.
+
+// Creates a new temporary file for `target` and opens it for writing: created exclusively,
+// never through a link, closed on exec. Its path goes to `temporary`; -1 on failure.
+int createTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temporary);
+
+// Removes the temporary files of `target` that no running copy of the game is writing: those
+// of processes that are gone, and "<name>.tmp" that earlier versions of the game left behind.
+// The game writes its files from one thread, one at a time, so a file of this process found
+// here is a leftover of an earlier process that had the same number.
+void removeLeftoverTemporaryFiles(const std::filesystem::path& target);
+
+}  // namespace velmoran

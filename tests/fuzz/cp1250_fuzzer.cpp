@@ -1,0 +1,32 @@
+// The windows-1250 and UTF-8 conversions on any bytes: whatever converts one way converts back
+// to the same bytes, and a shortened text is a prefix of the text.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "state/cp1250.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace velmoran;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  if (const auto utf8 = decodeCp1250(bytes)) {
+    fuzzCheck(encodeCp1250(*utf8) == bytes, "windows-1250 to UTF-8 and back");
+  }
+  if (const auto cp1250 = encodeCp1250(bytes)) {
+    fuzzCheck(decodeCp1250(*cp1250) == bytes, "UTF-8 to windows-1250 and back");
+  }
+  if (const auto codePoints = utf8CodePoints(bytes)) {
+    std::string again;
+    for (char32_t cp : *codePoints) appendUtf8(again, cp);
+    fuzzCheck(again == bytes, "UTF-8 to code points and back");
+    const std::string shortened = firstCharacters(bytes, size % 7);
+    fuzzCheck(bytes.compare(0, shortened.size(), shortened) == 0, "a shortened text is a prefix");
+    fuzzCheck(
+        utf8CodePoints(shortened)->size() == std::min<std::size_t>(size % 7, codePoints->size()),
+        "a shortened text has the characters asked for");
+  }
+  return 0;
+}
