@@ -237,17 +237,17 @@ const RulerName kInvalidUtf8{"InvalidUtf8",
                              "\uFFFD\uFFFDAb\uFFFD"};
 INSTANTIATE_TEST_SUITE_P(
     E2e, RulerNames,
-    ::testing::Values(RulerName{"Comma", "Novák, Jan", "Novák, Jan"},
-                    RulerName{"Quotes", "\"Velký\" vůdce", "\"Velký\" vůdce"},
-                    RulerName{"Cyrillic", "Иван", "Иван"}, RulerName{"Emoji", "Vůdce 😀", "Vůdce 😀"},
-                    RulerName{"Blanks", "  mezery  ", "  mezery  "},
-                    RulerName{"Tab", "a\tb", "a\\x09b"},
-                    // Control characters would drive the player's terminal.
-                    RulerName{"Escape", "\x1b[2J\x1b]0;x\x07Vůdce", "\\x1B[2J\\x1B]0;x\\x07Vůdce"},
-                    RulerName{"Delete", "a\x7f\x01", "a\\x7F\\x01"},
-                    RulerName{"C1Controls", "a\u009b2J\u0085b\u00a0", "a\\x9B2J\\x85b\u00a0"},
-                    RulerName{"Lookalike", "&#382; &amp; \"&#65;\"", "&#382; &amp; \"&#65;\""},
-                    RulerName{"Cancelled", "<cancel>", ""}, kInvalidUtf8),
+    ::testing::Values(
+        RulerName{"Comma", "Novák, Jan", "Novák, Jan"},
+        RulerName{"Quotes", "\"Velký\" vůdce", "\"Velký\" vůdce"},
+        RulerName{"Cyrillic", "Иван", "Иван"}, RulerName{"Emoji", "Vůdce 😀", "Vůdce 😀"},
+        RulerName{"Blanks", "  mezery  ", "  mezery  "}, RulerName{"Tab", "a\tb", "a\\x09b"},
+        // Control characters would drive the player's terminal.
+        RulerName{"Escape", "\x1b[2J\x1b]0;x\x07Vůdce", "\\x1B[2J\\x1B]0;x\\x07Vůdce"},
+        RulerName{"Delete", "a\x7f\x01", "a\\x7F\\x01"},
+        RulerName{"C1Controls", "a\u009b2J\u0085b\u00a0", "a\\x9B2J\\x85b\u00a0"},
+        RulerName{"Lookalike", "&#382; &amp; \"&#65;\"", "&#382; &amp; \"&#65;\""},
+        RulerName{"Cancelled", "<cancel>", ""}, kInvalidUtf8),
     [](const auto& info) { return info.param.name; });
 
 // A name with a NUL character is stored as a reference and comes back as it was.
