@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of bench/startup.sh: a bare Qt Widgets program that shows one window with a
 // menu bar.
 #include <QApplication>

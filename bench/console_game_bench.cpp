@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal edition playing one long scripted game in a copy of the shipped game folder:
 // months ruled per second, start of the program included.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month turn through the core, beside a bare open/read/close of the same data files, in
 // one run; the ratio of the two is printed at the end. The game plays in a copy of the shipped
 // game folder in the temporary directory, with a user interface that shows nothing.

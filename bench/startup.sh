@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the first window and peak memory of velmoran beside a bare Qt Widgets window
 # with a menu bar (bench/bare_window.cpp), under Xvfb: ROUNDS rounds (9 unless given), each
 # running both once, in turns, after one run of each that is not counted. Prints the medians

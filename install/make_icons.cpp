@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's icon, the globe of its title menu, for the icon theme: an SVG and PNGs.
 //
 //   make_icons FOLDER NAME SIZE...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keeps the layers of the game pointing one way: state/ at the bottom; turn/ and commands/ on
 # it and apart from each other; screens/, console/, platform/ and the data checker data_check/
 # on top. The rules have no Qt.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the readers of the game's files: each target runs for SECONDS (60 unless given) on a
 # corpus seeded from the shipped game folder and tests/fuzz/corpus. The first crash, leak,
 # timeout or round-trip mismatch stops it with a failure; the input that shows it is kept in

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the game's three sounds into the game folder.
 
   top.dat    a short brass fanfare for the best-scores screen

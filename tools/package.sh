@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build in build/ (tools/build.sh makes it) and checks that
 # it names the libraries it needs and that apt could install it here.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the splash screen, the title menu, the settings screen, the about box,
 # the game screen and the rebellion screen for docs/, and the two the help page shows
 # (game/napoveda-*.png): runs the built game on a virtual X display in a copy of its game

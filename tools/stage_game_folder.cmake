@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the game folder from SOURCE to TARGET: data/, the sounds and the help page are
 # replaced, the player's best.dat and data.dat are copied only where none exist yet.
 file(REMOVE_RECURSE ${TARGET}/data)

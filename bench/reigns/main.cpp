@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many reigns of three scripted rulers on a game folder and tells how long they ruled
 // and how their reigns ended, as a table and as a picture:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ekonomika": three measures that raise the monthly budget for good, and three loans that
 // the lenders grant while they like the ruler. A loan is a gift: nobody ever asks for it back.
 #include "commands/menu_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Politika": two sales of the country's honour for money, once a game each, and two
 // repeatable ways to win friends abroad and at home.
 #include "commands/menu_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Soukromý život", "Jiné" and "Nic": the ruler's own life. Most of it only tells a story;
 // the dog costs money every month, a wedding needs someone met before, and suicide ends the
 // reign.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Dotace": the subsidies. Each shows its text first, whose money is the subsidy's price, then
 // raises the strength and popularity of its group; some anger the neighbours, and three raise
 // the monthly budget for good.

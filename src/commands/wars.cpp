@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Války": the ruler's own battles and the saboteur. In a battle only the army fights, the
 // stronger side wins without any chance, and a tie goes to the ruler.
 #include <string>

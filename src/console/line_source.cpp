@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/line_source.h"
 
 #include "state/cp1250.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal edition: plays the game from standard input, one command a line, and prints a
 // transcript of everything the screens would show. Run it in the game folder, or anywhere
 // once it is installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmoran-data-check: checks the data texts of a game folder for the people who edit them, and
 // tells every problem as `file:line: message`.
 #include <filesystem>

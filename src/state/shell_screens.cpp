@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens around a game: the splash screen, the settings screen and the about box.
 #include "state/help_page.h"
 #include "state/session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's catalogue of data texts and its count of charges, held against the game itself.
 
 #include "state/data_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game folder as shipped: every data text the game can ask for, the starting best
 // scores and settings, and the sounds.
 

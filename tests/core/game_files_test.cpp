@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing best.dat and data.dat: planted links, a second copy of the game writing at the same
 // moment, read-only and linked files, and the leftovers of copies that were killed.
 #include "state/game_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game finds its files: a game folder, an installation and the player's own folder.
 #include "state/game_folders.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the game killed at random moments while it writes best.dat or data.dat: after
 // every kill the file is the old or the new one, whole and readable, and the next start
 // clears the temporary file the kill left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens around a game: the splash screen, the settings screen and its file, the about box.
 #include <gtest/gtest.h>
 

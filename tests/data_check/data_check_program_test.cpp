@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program velmoran-data-check as an editor runs it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data checker on a complete small data set with one fault put in at a time.
 
 #include <gtest/gtest.h>

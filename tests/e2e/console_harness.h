@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs the terminal edition on a script in a temporary game folder and reads its transcript.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's files through the terminal edition: data texts, best.dat and data.dat, good and
 // damaged, and the rulers' names that best.dat has to carry.
 #include <gtest/gtest.h>

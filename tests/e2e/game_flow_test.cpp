@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through the terminal edition: new game, month turns, answers, the ends of
 // a game, the best scores, the title menu and the commands the player may not give.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of "Politika", "Ekonomika", "Soukromý život" and "Jiné" through the terminal
 // edition: what is withdrawn until the next game, what a run of the program remembers from one
 // game to the next, and the suicide question.

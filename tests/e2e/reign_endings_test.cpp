@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ends of a reign that the ruler's hand brings about, each reached by play and by `set`:
 // lost to Bordánie, lost to the partisans by territory, lost to the rebellion, won at 99 %, and
 // a rebellion survived. The random draws never change, so each script reaches its end at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen, the settings screen and the about box through the terminal edition.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-scores reader on any bytes: it never crashes, reads at most six fields, and every
 // table it reads, written and read again, gives back the same table.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows-1250 and UTF-8 conversions on any bytes: whatever converts one way converts back
 // to the same bytes, and a shortened text is a prefix of the text.
 #include <algorithm>

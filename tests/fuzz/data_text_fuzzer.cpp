@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data text reader on any bytes: it never crashes, and a text it accepts is valid UTF-8
 // that windows-1250 can carry back.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on any content of data.dat: it never crashes. It reads a file, so every
 // input is written to data.dat in a folder of the run's own first.
 #include <unistd.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a temporary prefix as its package does, checks the desktop entry
 # and the AppStream metainfo, and plays the installed game as a new player whose per-user
 # folder does not exist yet.

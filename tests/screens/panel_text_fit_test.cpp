@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data texts on the game screen's info panel, in its real font: the shipped texts fit, and
 // so does any text of such words that the data checker lets through.
 

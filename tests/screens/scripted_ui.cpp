@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripted_ui.h"
 
 void ScriptedUi::message(velmoran::Icon icon, const std::string& title, const std::string& text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long soak of the terminal edition: random games from fixed seeds, one line at a time.
 // After every command it checks that every quantity is a number, that a game ends at most
 // once, that best.dat and data.dat still read and that no temporary file lies in the game
