@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Keeps the layers of the game pointing one way: state/ at the bottom; turn/ and commands/ on
-# it and apart from each other; screens/, console/, platform/ and the data checker data_check/
-# on top. The rules have no Qt.
+# Keeps the layers of the game pointing one way: files/ (the game's files) at the bottom;
+# state/ on it; turn/ and commands/ on state/ and apart from each other; screens/, console/ and
+# platform/ on top, and the data checker data_check/ on files/ alone. The rules have no Qt.
 # Prints every include that breaks this and fails.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -18,14 +18,15 @@ forbid() {  # folder, pattern of an include it must not have, what the rule is
   fi
 }
 
+forbid files 'state/|turn/|commands/|screens/|console/|platform/|data_check/' "files/ includes nothing else of the game"
 forbid state 'turn/|commands/|screens/|console/|platform/|data_check/' "state/ includes nothing above it"
 forbid turn 'commands/|screens/|console/|platform/|data_check/' "turn/ builds on state/ alone"
 forbid commands 'turn/|screens/|console/|platform/|data_check/' "commands/ builds on state/ alone"
 forbid platform 'state/|turn/|commands/|screens/|console/|data_check/' "platform/ knows nothing of the game"
 forbid console 'screens/|platform/|data_check/|Q' "the terminal edition has no Qt"
 forbid screens 'data_check/' "the Qt game stands beside the data checker"
-forbid data_check 'turn/|commands/|screens/|console/|platform/|Q' "the data checker reads the data through state/ alone"
-for core in state turn commands; do
+forbid data_check 'state/|turn/|commands/|screens/|console/|platform/|Q' "the data checker reads the data through files/ alone"
+for core in files state turn commands; do
   forbid "$core" 'Q' "the rules of the game have no Qt"
 done
 exit $status

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/menu_commands.h"
-#include "state/decimal_text.h"
+#include "files/decimal_text.h"
 #include "state/game.h"
 #include "state/ui.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "console/line_source.h"
-#include "state/decimal_text.h"
+#include "files/decimal_text.h"
 #include "state/menu_entries.h"
 #include "state/quantity.h"
 

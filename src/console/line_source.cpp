@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/line_source.h"
 
-#include "state/cp1250.h"
+#include "files/cp1250.h"
 
 namespace velmoran {
 

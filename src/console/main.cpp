@@ -8,7 +8,7 @@
 #include "console/console_commands.h"
 #include "console/console_ui.h"
 #include "console/line_source.h"
-#include "state/game_folders.h"
+#include "files/game_folders.h"
 #include "state/session.h"
 #include "turn/turn_rules.h"
 

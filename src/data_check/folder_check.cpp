@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "data_check/record_check.h"
-#include "state/data_files.h"
-#include "state/game_files.h"
+#include "files/data_files.h"
+#include "files/game_files.h"
 
 namespace velmoran {
 
@@ -23,9 +24,9 @@ std::string shownPath(const fs::path& folder, const std::string& name) {
 }
 
 // The menu caption without the runs of blanks that set the prices in a column.
-std::string captionOf(MenuEntry entry) {
+std::string captionOf(std::string_view menuCaption) {
   std::string caption;
-  for (char c : infoOf(entry).caption) {
+  for (char c : menuCaption) {
     if (c != ' ' || caption.empty() || caption.back() != ' ') caption += c;
   }
   return caption;
@@ -44,7 +45,7 @@ std::string whenShown(const DataFile& file) {
     case DataFileRole::Refusal:
       break;
   }
-  return "po příkazu „" + captionOf(*file.command) + "“";
+  return "po příkazu „" + captionOf(file.command) + "“";
 }
 
 std::size_t editDistance(const std::string& a, const std::string& b) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data_check/folder_check.h"
-#include "state/data_files.h"
+#include "files/data_files.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "state/cp1250.h"
+#include "files/cp1250.h"
 
 namespace velmoran {
 

@@ -8,12 +8,12 @@
 
 #include "data_check/named_sums.h"
 #include "data_check/panel_fit.h"
-#include "state/cp1250.h"
-#include "state/data_text.h"
-#include "state/decimal_text.h"
-#include "state/panel_charges.h"
-#include "state/question_codes.h"
-#include "state/record_reader.h"
+#include "files/cp1250.h"
+#include "files/data_text.h"
+#include "files/decimal_text.h"
+#include "files/panel_charges.h"
+#include "files/question_codes.h"
+#include "files/record_reader.h"
 
 namespace velmoran {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data_check/problem.h"
-#include "state/data_files.h"
+#include "files/data_files.h"
 
 namespace velmoran {
 

@@ -3,9 +3,9 @@
 #include <QIcon>
 
 #include "commands/command_table.h"
+#include "files/game_folders.h"
 #include "screens/animation_icons.h"
 #include "screens/qt_ui.h"
-#include "state/game_folders.h"
 #include "state/session.h"
 #include "turn/turn_rules.h"
 

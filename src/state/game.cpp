@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "state/cp1250.h"
-#include "state/data_text.h"
-#include "state/decimal_text.h"
-#include "state/game_files.h"
+#include "files/cp1250.h"
+#include "files/data_text.h"
+#include "files/decimal_text.h"
+#include "files/game_files.h"
+#include "files/question_codes.h"
 #include "state/messages.h"
-#include "state/question_codes.h"
 #include "state/random.h"
 #include "state/session.h"
 

@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "state/best_scores.h"
+#include "files/best_scores.h"
 #include "state/game.h"
 #include "state/messages.h"
 #include "state/session.h"

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "files/settings_file.h"
 #include "state/menu_entries.h"
 #include "state/quantity.h"
-#include "state/settings_file.h"
 
 namespace velmoran {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
+#include "files/settings_file.h"
 #include "state/messages.h"
 #include "state/session.h"
-#include "state/settings_file.h"
 
 namespace velmoran {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "state/best_scores.h"
-#include "state/game_files.h"
+#include "files/best_scores.h"
+#include "files/game_files.h"
 #include "state/messages.h"
 
 namespace velmoran {

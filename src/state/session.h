@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "files/game_folders.h"
 #include "state/game.h"
-#include "state/game_folders.h"
 #include "state/game_rules.h"
 #include "state/menu_entries.h"
 #include "state/random.h"

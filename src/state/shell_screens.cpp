@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screens around a game: the splash screen, the settings screen and the about box.
-#include "state/help_page.h"
+#include "files/help_page.h"
+#include "files/settings_file.h"
 #include "state/session.h"
-#include "state/settings_file.h"
 
 namespace velmoran {
 

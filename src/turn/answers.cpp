@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "turn/answers.h"
 
+#include "files/question_codes.h"
 #include "state/game.h"
-#include "state/question_codes.h"
 #include "turn/monthly_events.h"
 
 namespace velmoran {

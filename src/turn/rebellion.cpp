@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "turn/rebellion.h"
 
-#include "state/decimal_text.h"
+#include "files/decimal_text.h"
 #include "state/game.h"
 #include "state/ui.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/best_scores.h"
+#include "files/best_scores.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "state/cp1250.h"
+#include "files/cp1250.h"
 #include "test_game_folder.h"
 
 namespace velmoran {

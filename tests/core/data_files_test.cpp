@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The core's catalogue of data texts and its count of charges, held against the game itself.
 
-#include "state/data_files.h"
+#include "files/data_files.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include <string>
 #include <utility>
 
+#include "files/panel_charges.h"
+#include "files/question_codes.h"
 #include "game_fixture.h"
-#include "state/panel_charges.h"
-#include "state/question_codes.h"
 
 namespace velmoran {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(DataFileCatalogue, HoldsEveryFileTheGameAsksForAndNoOther) {
       session.menuCommand(kCommands[c].entry);
       for (std::size_t i = from; i < ui.log.size(); ++i) {
         if (const DataFile* file = shownIn(ui.log[i]).first) {
-          EXPECT_EQ(file->command, kCommands[c].entry) << file->name;
+          EXPECT_EQ(file->command, infoOf(kCommands[c].entry).caption) << file->name;
         }
       }
       settle(yes);

@@ -15,14 +15,14 @@
 
 #include "data_check/named_sums.h"
 #include "data_check/panel_fit.h"
-#include "state/best_scores.h"
-#include "state/cp1250.h"
-#include "state/data_files.h"
-#include "state/data_text.h"
-#include "state/game_files.h"
-#include "state/panel_charges.h"
-#include "state/question_codes.h"
-#include "state/settings_file.h"
+#include "files/best_scores.h"
+#include "files/cp1250.h"
+#include "files/data_files.h"
+#include "files/data_text.h"
+#include "files/game_files.h"
+#include "files/panel_charges.h"
+#include "files/question_codes.h"
+#include "files/settings_file.h"
 
 namespace velmoran {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing best.dat and data.dat: planted links, a second copy of the game writing at the same
 // moment, read-only and linked files, and the leftovers of copies that were killed.
-#include "state/game_files.h"
+#include "files/game_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -13,8 +13,8 @@
 
 #include "child_process.h"
 #include "commands/command_table.h"
+#include "files/best_scores.h"
 #include "script_ui.h"
-#include "state/best_scores.h"
 #include "state/session.h"
 #include "test_game_folder.h"
 #include "turn/turn_rules.h"

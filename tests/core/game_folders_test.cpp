@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game finds its files: a game folder, an installation and the player's own folder.
-#include "state/game_folders.h"
+#include "files/game_folders.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "state/help_page.h"
+#include "files/help_page.h"
 #include "test_game_folder.h"
 
 namespace velmoran {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/best_scores.h"
 #include "game_fixture.h"
-#include "state/best_scores.h"
 
 namespace velmoran {
 namespace {

@@ -15,10 +15,10 @@
 
 #include "child_process.h"
 #include "commands/command_table.h"
+#include "files/best_scores.h"
+#include "files/settings_file.h"
 #include "script_ui.h"
-#include "state/best_scores.h"
 #include "state/session.h"
-#include "state/settings_file.h"
 #include "test_game_folder.h"
 #include "turn/turn_rules.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/settings_file.h"
+#include "files/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "files/decimal_text.h"
 #include "game_fixture.h"
-#include "state/decimal_text.h"
 
 namespace velmoran {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "state/cp1250.h"
-#include "state/data_text.h"
-#include "state/decimal_text.h"
+#include "files/cp1250.h"
+#include "files/data_text.h"
+#include "files/decimal_text.h"
 
 namespace velmoran {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/decimal_text.h"
 #include "game_fixture.h"
-#include "state/decimal_text.h"
 #include "turn/monthly_events.h"
 
 namespace velmoran {

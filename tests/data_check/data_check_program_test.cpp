@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "state/data_files.h"
+#include "files/data_files.h"
 #include "test_game_folder.h"
 
 namespace velmoran {

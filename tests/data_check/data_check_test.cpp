@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data_check/folder_check.h"
-#include "state/data_files.h"
+#include "files/data_files.h"
 #include "test_game_folder.h"
 
 namespace velmoran {

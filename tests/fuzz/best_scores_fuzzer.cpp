@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "files/best_scores.h"
 #include "fuzz_check.h"
-#include "state/best_scores.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velmoran;

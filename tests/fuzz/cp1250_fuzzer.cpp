@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/cp1250.h"
 #include "fuzz_check.h"
-#include "state/cp1250.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velmoran;

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "files/cp1250.h"
+#include "files/data_text.h"
 #include "fuzz_check.h"
-#include "state/cp1250.h"
-#include "state/data_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
+#include "files/settings_file.h"
 #include "fuzz_check.h"
-#include "state/settings_file.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "data_check/panel_fit.h"
+#include "files/cp1250.h"
+#include "files/data_files.h"
+#include "files/data_text.h"
+#include "files/game_files.h"
 #include "screens/game_window.h"
 #include "screens/text_conversion.h"
-#include "state/cp1250.h"
-#include "state/data_files.h"
-#include "state/data_text.h"
-#include "state/game_files.h"
 
 using velmoran::DataFile;
 using velmoran::GameScreen;

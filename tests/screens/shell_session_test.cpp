@@ -9,7 +9,7 @@
 #include <QUrl>
 
 #include "commands/command_table.h"
-#include "state/game_folders.h"
+#include "files/game_folders.h"
 #include "test_session.h"
 #include "turn/turn_rules.h"
 

@@ -24,10 +24,10 @@
 
 #include "console/line_source.h"
 #include "console_process.h"
+#include "files/best_scores.h"
+#include "files/settings_file.h"
 #include "random_player.h"
-#include "state/best_scores.h"
 #include "state/quantity.h"
-#include "state/settings_file.h"
 
 namespace velmoran::soak {
 

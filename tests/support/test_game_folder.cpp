@@ -8,7 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "state/cp1250.h"
+#include "files/cp1250.h"
 
 namespace velmoran::testing {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/settings_file.h"
+#include "files/settings_file.h"
 
 #include <cmath>
 #include <string>
 
-#include "state/decimal_text.h"
-#include "state/game_files.h"
-#include "state/record_reader.h"
+#include "files/decimal_text.h"
+#include "files/game_files.h"
+#include "files/record_reader.h"
 
 namespace velmoran {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/panel_charges.h"
+#include "files/panel_charges.h"
 
-#include "state/question_codes.h"
+#include "files/question_codes.h"
 
 namespace velmoran {
 

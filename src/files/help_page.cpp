@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/help_page.h"
+#include "files/help_page.h"
 
 #include <system_error>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/cp1250.h"
+#include "files/cp1250.h"
 
 #include <array>
 

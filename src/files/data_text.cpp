@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/data_text.h"
+#include "files/data_text.h"
 
 #include <cmath>
 #include <limits>
 
-#include "state/cp1250.h"
-#include "state/decimal_text.h"
-#include "state/record_reader.h"
+#include "files/cp1250.h"
+#include "files/decimal_text.h"
+#include "files/record_reader.h"
 
 namespace velmoran {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/decimal_text.h"
+#include "files/decimal_text.h"
 
 #include <charconv>
 #include <cmath>

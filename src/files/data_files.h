@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "state/menu_entries.h"
 
 namespace velmoran {
 
@@ -24,8 +21,9 @@ enum class DataFileRole {
 struct DataFile {
   std::string name;
   DataFileRole role;
-  // The menu entry whose command shows it, for a command's text, errand or refusal.
-  std::optional<MenuEntry> command;
+  // The caption of the menu entry whose command shows it, as the menu bar writes it, for a
+  // command's text, errand or refusal; empty for the others.
+  std::string_view command;
   // The widest amount the command appends to the text ("5100$"), empty if it appends none.
   std::string widestAmount;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state/data_files.h"
-#include "state/data_text.h"
+#include "files/data_files.h"
+#include "files/data_text.h"
 
 namespace velmoran {
 

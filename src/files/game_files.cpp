@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/game_files.h"
+#include "files/game_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "state/temporary_files.h"
+#include "files/temporary_files.h"
 
 namespace velmoran {
 

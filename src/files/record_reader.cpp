@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/record_reader.h"
+#include "files/record_reader.h"
 
 namespace velmoran {
 

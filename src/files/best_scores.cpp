@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/best_scores.h"
+#include "files/best_scores.h"
 
-#include "state/cp1250.h"
-#include "state/decimal_text.h"
-#include "state/game_files.h"
-#include "state/record_reader.h"
+#include "files/cp1250.h"
+#include "files/decimal_text.h"
+#include "files/game_files.h"
+#include "files/record_reader.h"
 
 namespace velmoran {
 

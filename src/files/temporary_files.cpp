@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/temporary_files.h"
+#include "files/temporary_files.h"
 
 #include <fcntl.h>
 #include <signal.h>

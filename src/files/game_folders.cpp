@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "state/game_folders.h"
+#include "files/game_folders.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "state/game_files.h"
+#include "files/game_files.h"
 
 namespace velmoran {
 
