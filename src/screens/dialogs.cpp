@@ -33,7 +33,8 @@ std::unique_ptr<QMessageBox> yesNoBox(const QString& title, const QString& text,
                                            QMessageBox::Yes | QMessageBox::No, parent);
   box->button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
   box->button(QMessageBox::No)->setText(QStringLiteral("Ne"));
-  box->setDefaultButton(QMessageBox::Yes);
+  // The question comes before a step that cannot be undone: Enter must not take it.
+  box->setDefaultButton(QMessageBox::No);
   box->setEscapeButton(QMessageBox::No);
   return box;
 }
