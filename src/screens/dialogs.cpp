@@ -2,6 +2,7 @@
 #include "screens/dialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 
 namespace velmoran {
 
@@ -48,6 +49,13 @@ std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prom
   box->setTextValue(defaultAnswer);
   box->setOkButtonText(QStringLiteral("OK"));
   box->setCancelButtonText(QStringLiteral("Zrušit"));
+  // The window manager cuts a title longer than the box: the box is made wide enough for its
+  // title in the bold caption font, beside the icon and buttons of the title bar.
+  constexpr int kTitleBarRoom = 140;
+  QFont caption = QApplication::font("QMdiSubWindowTitleBar");
+  caption.setBold(true);
+  const int titleWidth = QFontMetrics(caption).horizontalAdvance(title) + kTitleBarRoom;
+  box->setMinimumWidth(qMax(titleWidth, box->minimumSizeHint().width()));
   return box;
 }
 

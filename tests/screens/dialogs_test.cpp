@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <vector>
 
 #include "screens/qt_ui.h"
 
@@ -101,8 +103,9 @@ class DialogsTest : public QObject {
   // Once the next modal box is up, presses `keys` one after the other where the focus is.
   static void answerWith(std::initializer_list<Qt::Key> keys) {
     QTimer::singleShot(0, [pressed = std::vector<Qt::Key>(keys)] {
-      QVERIFY(QApplication::activeModalWidget());
-      for (const Qt::Key key : pressed) QTest::keyClick(QApplication::focusWidget(), key);
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      for (const Qt::Key key : pressed) QTest::keyClick(box->focusWidget(), key);
     });
   }
 };

@@ -229,7 +229,7 @@ class GameWindowTest : public QObject {
     QStringList titles;
     QStringList names;
     for (QAction* action : window.menuBar()->actions()) {
-      titles << action->text();
+      titles << QString(action->text()).remove(QLatin1Char('&'));
       names << (action->menu() ? action->menu()->objectName() : action->objectName());
     }
     QCOMPARE(titles, QStringList({"Hra", "Soukromý život", "Dotace", "Války", "Politika",
