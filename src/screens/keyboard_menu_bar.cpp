@@ -31,20 +31,13 @@ void KeyboardMenuBar::takeKeyboard() {
   if (QMenu* menu = menus.first()->menu()) highlightFirstEntry(menu);
 }
 
+// Enter and Space on "Nic" are the bar's own: it runs the entry once it holds the keyboard.
 void KeyboardMenuBar::keyPressEvent(QKeyEvent* event) {
-  QAction* current = activeAction();
-  const int key = event->key();
-  const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-  if (current && !current->menu() && press) {
+  if (activeAction() && event->key() == Qt::Key_Escape) {
     leave();
-    if (current->isEnabled()) current->trigger();
-    return;
+  } else {
+    QMenuBar::keyPressEvent(event);
   }
-  if (current && key == Qt::Key_Escape) {
-    leave();
-    return;
-  }
-  QMenuBar::keyPressEvent(event);
 }
 
 // A click elsewhere or another window leaves the bar; a menu opening from it does not.

@@ -39,7 +39,10 @@ class KeyboardPlayer : public QObject {
     keys_.pop_front();
     QWidget* target = keyboardTarget();
     if (!target) return fail("the keyboard went nowhere");
-    pressed << QStringLiteral("%1>%2").arg(QKeySequence(key | modifiers).toString(), target->objectName().isEmpty() ? QString::fromLatin1(target->metaObject()->className()) : target->objectName());
+    pressed << QStringLiteral("%1>%2").arg(
+        QKeySequence(key | modifiers).toString(),
+        target->objectName().isEmpty() ? QString::fromLatin1(target->metaObject()->className())
+                                       : target->objectName());
     QTest::keyClick(target, key, modifiers);
   }
 
@@ -51,7 +54,7 @@ class KeyboardPlayer : public QObject {
   int reportsBought = 0;
   bool reportCostTwenty = false;
   bool gameOver = false;
-  QStringList boxes;  // the titles of the modal boxes answered
+  QStringList boxes;    // the titles of the modal boxes answered
   QStringList pressed;  // every key, and where it went
 
  private:
@@ -63,7 +66,10 @@ class KeyboardPlayer : public QObject {
   }
 
   void fail(const char* why) {
-    failure = QString::fromLatin1(why) + QStringLiteral("; boxes: ") + boxes.mid(boxes.size() - 5).join(QLatin1Char(',')) + QStringLiteral("; months %1; last keys: ").arg(months) + pressed.mid(pressed.size() - 30).join(' ');
+    failure = QString::fromLatin1(why) + QStringLiteral("; boxes: ") +
+              boxes.mid(boxes.size() - 5).join(QLatin1Char(',')) +
+              QStringLiteral("; months %1; last keys: ").arg(months) +
+              pressed.mid(pressed.size() - 30).join(' ');
     finished = true;
   }
 
