@@ -9,9 +9,9 @@ namespace velmoran {
 
 void setWindowIconNow(QWidget* window, const QIcon& icon) {
   window->setWindowIcon(icon);
-  if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    xcb_flush(x11->connection());
-  }
+  // Off the display (in the tests) the interface may be there without a connection.
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (xcb_connection_t* display = x11 ? x11->connection() : nullptr) xcb_flush(display);
 }
 
 }  // namespace velmoran
