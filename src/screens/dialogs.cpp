@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 
 namespace velmoran {
 
@@ -55,7 +56,8 @@ std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prom
   QFont caption = QApplication::font("QMdiSubWindowTitleBar");
   caption.setBold(true);
   const int titleWidth = QFontMetrics(caption).horizontalAdvance(title) + kTitleBarRoom;
-  box->setMinimumWidth(qMax(titleWidth, box->minimumSizeHint().width()));
+  // The box takes its size from its layout: the line to type in is what widens it.
+  if (auto* line = box->findChild<QLineEdit*>()) line->setMinimumWidth(titleWidth);
   return box;
 }
 
