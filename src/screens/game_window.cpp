@@ -181,13 +181,17 @@ void GameWindow::buildInfoPanel(QWidget* client) {
 }
 
 void GameWindow::buildAccounts(QWidget* client) {
-  addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
+  constexpr int kGapBeforeBox = 4;
+  QLabel* months = addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
   quantityControls_[indexOf(Quantity::vlada)] = addTextBox(client, Quantity::vlada, 7575, 0);
-  addLabel(client, "Label4", QStringLiteral("Státní pokladna:"), 6300, 375, 1275);
+  QLabel* treasury =
+      addLabel(client, "Label4", QStringLiteral("Státní pokladna:"), 6300, 375, 1275);
   quantityControls_[indexOf(Quantity::kasa)] = addTextBox(client, Quantity::kasa, 7575, 300);
-  addLabel(client, "Label6", QStringLiteral("Měsíční rozpočet:"), 6300, 675, 1275);
+  QLabel* budget = addLabel(client, "Label6", QStringLiteral("Měsíční rozpočet:"), 6300, 675, 1275);
   quantityControls_[indexOf(Quantity::rozpocet2)] =
       addTextBox(client, Quantity::rozpocet2, 7575, 600);
+  // The three captions stand one under the other: one size for all, none touching its box.
+  condenseTogether({months, treasury, budget}, kGapBeforeBox);
 
   QLineEdit* hiddenBudget = addTextBox(client, Quantity::rozpocet, 7575, 900);
   hiddenBudget->hide();
