@@ -28,6 +28,7 @@ class HelpWindowTest : public QObject {
     QTextBrowser* page = help.browser();
     QCOMPARE(page->documentTitle(), QStringLiteral("Velmoran – nápověda"));
     QVERIFY(page->toPlainText().contains(QStringLiteral("Jak plyne měsíc")));
+    QVERIFY(page->toPlainText().contains(QStringLiteral("nechají otevřený")));
     for (const char* picture : {"napoveda-menu.png", "napoveda-hra.png"}) {
       const QVariant loaded =
           page->loadResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(picture)));
