@@ -126,7 +126,7 @@ void QtUi::place(Screen screen, QWidget* opening) const {
     case Screen::Menu:
       // Each takes the place of the other, or of the best scores or the splash screen.
       for (const Screen before : {Screen::Menu, Screen::Main, Screen::Prohra, Screen::Splash}) {
-        if (QWidget* open = window(before)) {
+        if (QWidget* open = window(before); open && open != opening) {
           centreOver(opening, open);
           return;
         }

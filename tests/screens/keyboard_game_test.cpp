@@ -32,44 +32,37 @@ class KeyboardPlayer : public QObject {
     // event loop then runs the following steps.
     if (finished) return;
     QTimer::singleShot(5, this, &KeyboardPlayer::play);
-    if (++steps > kMostSteps) return fail("too many steps");
+    if (++steps_ > kMostSteps) return fail("too many steps");
     if (keys_.empty()) decide();
     if (keys_.empty()) return;
-    const auto [key, modifiers] = keys_.front();
+    const Qt::Key key = keys_.front();
     keys_.pop_front();
     QWidget* target = keyboardTarget();
     if (!target) return fail("the keyboard went nowhere");
-    pressed << QStringLiteral("%1>%2").arg(
-        QKeySequence(key | modifiers).toString(),
-        target->objectName().isEmpty() ? QString::fromLatin1(target->metaObject()->className())
-                                       : target->objectName());
-    QTest::keyClick(target, key, modifiers);
+    pressed_ << QKeySequence(key).toString() + QLatin1Char('>') + target->objectName();
+    QTest::keyClick(target, key);
   }
 
   bool finished = false;
   QString failure;
-  int steps = 0;
   int months = 0;
   int questionsAnswered = 0;
   int reportsBought = 0;
   bool reportCostTwenty = false;
   bool gameOver = false;
-  QStringList boxes;    // the titles of the modal boxes answered
-  QStringList pressed;  // every key, and where it went
+  QStringList boxes;  // the titles of the modal boxes answered
 
  private:
   static constexpr int kMostSteps = 3000;
   static constexpr int kMonthsOfNic = 4;
 
-  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    keys_.push_back({key, modifiers});
-  }
+  void press(Qt::Key key) { keys_.push_back(key); }
 
   void fail(const char* why) {
     failure = QString::fromLatin1(why) + QStringLiteral("; boxes: ") +
               boxes.mid(boxes.size() - 5).join(QLatin1Char(',')) +
               QStringLiteral("; months %1; last keys: ").arg(months) +
-              pressed.mid(pressed.size() - 30).join(' ');
+              pressed_.mid(pressed_.size() - 30).join(' ');
     finished = true;
   }
 
@@ -182,7 +175,9 @@ class KeyboardPlayer : public QObject {
 
   velmoran::QtUi& ui_;
   velmoran::Session& session_;
-  std::deque<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys_;
+  std::deque<Qt::Key> keys_;
+  QStringList pressed_;  // every key, and where it went
+  int steps_ = 0;
 };
 
 }  // namespace
