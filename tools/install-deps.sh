@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev
   libgtest-dev libbenchmark-dev libx11-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth openbox x11-utils
   desktop-file-utils appstream dpkg-dev file
 )
 

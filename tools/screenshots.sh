@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the splash screen, the title menu, the settings screen, the about box,
-# the game screen and the rebellion screen for docs/, and the two the help page shows
+# the game screen, the help window and the rebellion screen for docs/, and the two the help page shows
 # (game/napoveda-*.png): runs the built game on a virtual X display in a copy of its game
 # folder, plays the first steps with xdotool and grabs the windows with ImageMagick's import.
 #
@@ -95,6 +95,14 @@ import -window "$game" "$root/docs/game-screen.png"
 cp "$root/docs/title-menu.png" "$root/game/napoveda-menu.png"
 cp "$root/docs/game-screen.png" "$root/game/napoveda-hra.png"
 
+# F1 opens the help page in the game's own help window over the game screen; Esc closes it.
+xdotool windowfocus --sync "$game" key F1
+help=$(window 'pov.*da$')
+sleep 0.5
+import -window "$help" "$root/docs/help.png"
+xdotool windowfocus --sync "$help" key Escape
+sleep 0.3
+
 # A quiet reign until the great rebellion breaks out: each round closes a message box, presses
 # Ok (231, 186) and Ne (355, 186) where they show, and chooses "Nic" (380, 8) on the menu bar.
 rebellion=
@@ -110,4 +118,4 @@ done
 [[ -n "$rebellion" ]] || { echo "no rebellion broke out" >&2; exit 1; }
 sleep 0.5
 import -window "$rebellion" "$root/docs/rebellion.png"
-echo "wrote docs/{splash,title-menu,settings,about,game-screen,rebellion}.png and game/napoveda-*.png"
+echo "wrote docs/{splash,title-menu,settings,about,game-screen,help,rebellion}.png and game/napoveda-*.png"

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/best_scores_window.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "screens/banner_pictures.h"
 #include "screens/screen_fonts.h"
@@ -24,8 +26,25 @@ QLineEdit* addField(QWidget* parent, const QString& name, int left, int top, int
   auto* field = new QLineEdit(parent);
   field->setObjectName(name);
   field->setReadOnly(true);
+  // The table is only read: the keyboard goes straight to "Ok".
+  field->setFocusPolicy(Qt::NoFocus);
   placeAt(field, left, top, width, 300);
   return field;
+}
+
+// The width a read-only field has for its text, inside its frame and the margins of its text.
+int textRoom(const QLineEdit* field) {
+  constexpr int kTextMargin = 2;
+  const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+  return field->width() - 2 * (frame + kTextMargin);
+}
+
+// A ruler's name too long for its field ends in "…"; the whole name shows as its tooltip.
+void showName(QLineEdit* field, const QString& name) {
+  const QString shown = field->fontMetrics().elidedText(name, Qt::ElideRight, textRoom(field));
+  field->setText(shown);
+  field->setCursorPosition(0);
+  field->setToolTip(shown == name ? QString() : name);
 }
 
 QLabel* addHeading(QWidget* parent, const char* name, const QString& text, int left) {
@@ -61,11 +80,29 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
   placeAt(ok, 1800, 3000, 975, 345);
+  ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &BestScoresWindow::okClicked);
 }
 
 void BestScoresWindow::showScores(const std::array<std::string, 6>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) fields_[i]->setText(qtText(fields[i]));
+  for (std::size_t i = 0; i < fields.size(); i += 2) {
+    showName(fields_[i], qtText(fields[i]));
+    fields_[i + 1]->setText(qtText(fields[i + 1]));
+  }
+}
+
+// The screen has one button: Enter, Space and Esc all press it, wherever the focus is.
+void BestScoresWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      emit okClicked();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 }  // namespace velmoran

@@ -21,6 +21,9 @@ class BestScoresWindow : public QWidget {
  signals:
   void okClicked();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   std::array<QLineEdit*, 6> fields_{};
 };

@@ -2,6 +2,8 @@
 #include "screens/dialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 
 namespace velmoran {
 
@@ -33,7 +35,8 @@ std::unique_ptr<QMessageBox> yesNoBox(const QString& title, const QString& text,
                                            QMessageBox::Yes | QMessageBox::No, parent);
   box->button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
   box->button(QMessageBox::No)->setText(QStringLiteral("Ne"));
-  box->setDefaultButton(QMessageBox::Yes);
+  // The question comes before a step that cannot be undone: Enter must not take it.
+  box->setDefaultButton(QMessageBox::No);
   box->setEscapeButton(QMessageBox::No);
   return box;
 }
@@ -47,6 +50,14 @@ std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prom
   box->setTextValue(defaultAnswer);
   box->setOkButtonText(QStringLiteral("OK"));
   box->setCancelButtonText(QStringLiteral("Zrušit"));
+  // The window manager cuts a title longer than the box: the box is made wide enough for its
+  // title in the bold caption font, beside the icon and buttons of the title bar.
+  constexpr int kTitleBarRoom = 140;
+  QFont caption = QApplication::font("QMdiSubWindowTitleBar");
+  caption.setBold(true);
+  const int titleWidth = QFontMetrics(caption).horizontalAdvance(title) + kTitleBarRoom;
+  // The box takes its size from its layout: the line to type in is what widens it.
+  if (auto* line = box->findChild<QLineEdit*>()) line->setMinimumWidth(titleWidth);
   return box;
 }
 

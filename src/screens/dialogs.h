@@ -15,7 +15,8 @@ namespace velmoran {
 // A message with its icon and a single OK button.
 std::unique_ptr<QMessageBox> messageBox(Icon icon, const QString& title, const QString& text,
                                         QWidget* parent);
-// A question without icon, answered "Ano" or "Ne"; closing the box answers "Ne".
+// A question without icon, answered "Ano" or "Ne". "Ne" is the default: Enter, Esc and the
+// close box answer it, and "Ano" needs the player to choose it.
 std::unique_ptr<QMessageBox> yesNoBox(const QString& title, const QString& text, QWidget* parent);
 // A line of text to type, offered with a default answer.
 std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prompt,

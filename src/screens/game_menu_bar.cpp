@@ -10,8 +10,14 @@ namespace velmoran {
 
 namespace {
 
-QAction* entryAction(const MenuEntryInfo& info, QObject* parent) {
-  auto* action = new QAction(qtText(info.caption), parent);
+// Every caption on the bar begins with a letter of its own, which Alt with that letter
+// opens (or, for "Nic", runs); the letter is underlined.
+QString withMnemonic(std::string_view caption) {
+  return QLatin1Char('&') + qtText(caption);
+}
+
+QAction* entryAction(const MenuEntryInfo& info, QObject* parent, bool onTheBar) {
+  auto* action = new QAction(onTheBar ? withMnemonic(info.caption) : qtText(info.caption), parent);
   action->setObjectName(qtText(info.objectName));
   if (!info.shortcut.empty()) action->setShortcut(QKeySequence(qtText(info.shortcut)));
   return action;
@@ -35,14 +41,15 @@ std::array<QAction*, kMenuEntryCount> buildGameMenuBar(QMenuBar* bar) {
   std::array<QAction*, kMenuEntryCount> actions{};
   for (const MenuInfo& menu : kMenus) {
     QWidget* owner = bar;
-    if (!isBarEntry(menu)) {
-      QMenu* submenu = bar->addMenu(qtText(menu.caption));
+    const bool onTheBar = isBarEntry(menu);
+    if (!onTheBar) {
+      QMenu* submenu = bar->addMenu(withMnemonic(menu.caption));
       submenu->setObjectName(qtText(menu.objectName));
       owner = submenu;
     }
     for (const auto& info : kMenuEntries) {
       if (info.menu != menu.objectName) continue;
-      QAction* action = entryAction(info, owner);
+      QAction* action = entryAction(info, owner, onTheBar);
       owner->addAction(action);
       actions[indexOf(info.entry)] = action;
     }

@@ -3,12 +3,11 @@
 
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QShortcut>
 
 #include "screens/banner_pictures.h"
 #include "screens/game_menu_bar.h"
+#include "screens/keyboard_menu_bar.h"
 #include "screens/report_frame.h"
 #include "screens/screen_colours.h"
 #include "screens/screen_fonts.h"
@@ -182,13 +181,17 @@ void GameWindow::buildInfoPanel(QWidget* client) {
 }
 
 void GameWindow::buildAccounts(QWidget* client) {
-  addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
+  constexpr int kGapBeforeBox = 4;
+  QLabel* months = addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
   quantityControls_[indexOf(Quantity::vlada)] = addTextBox(client, Quantity::vlada, 7575, 0);
-  addLabel(client, "Label4", QStringLiteral("Státní pokladna:"), 6300, 375, 1275);
+  QLabel* treasury =
+      addLabel(client, "Label4", QStringLiteral("Státní pokladna:"), 6300, 375, 1275);
   quantityControls_[indexOf(Quantity::kasa)] = addTextBox(client, Quantity::kasa, 7575, 300);
-  addLabel(client, "Label6", QStringLiteral("Měsíční rozpočet:"), 6300, 675, 1275);
+  QLabel* budget = addLabel(client, "Label6", QStringLiteral("Měsíční rozpočet:"), 6300, 675, 1275);
   quantityControls_[indexOf(Quantity::rozpocet2)] =
       addTextBox(client, Quantity::rozpocet2, 7575, 600);
+  // The three captions stand one under the other: one size for all, none touching its box.
+  condenseTogether({months, treasury, budget}, kGapBeforeBox);
 
   QLineEdit* hiddenBudget = addTextBox(client, Quantity::rozpocet, 7575, 900);
   hiddenBudget->hide();
@@ -196,33 +199,22 @@ void GameWindow::buildAccounts(QWidget* client) {
 
   QPushButton* buyReport =
       addButton(client, "Command1", QStringLiteral("Zpráva Tajné policie - 20$"), 6225, 1050, 2205);
+  // A click buys the report without taking the focus from the answer buttons.
+  buyReport->setFocusPolicy(Qt::TabFocus);
   connect(buyReport, &QPushButton::clicked, this, &GameWindow::reportBought);
 }
 
 void GameWindow::buildMenuBar() {
-  menuActions_ = buildGameMenuBar(menuBar());
+  auto* bar = new KeyboardMenuBar(this);
+  setMenuBar(bar);
+  menuActions_ = buildGameMenuBar(bar);
   for (const auto& info : kMenuEntries) {
     const MenuEntry entry = info.entry;
     connect(menuActions_[indexOf(entry)], &QAction::triggered, this,
             [this, entry] { emit menuEntryTriggered(entry); });
   }
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-  connect(f10, &QShortcut::activated, this, &GameWindow::openMenuBar);
-}
-
-void GameWindow::openMenuBar() {
-  QMenuBar* bar = menuBar();
-  const QList<QAction*> menus = bar->actions();
-  if (menus.isEmpty()) return;
-  bar->setActiveAction(menus.first());
-  if (QMenu* menu = menus.first()->menu()) {
-    for (QAction* entry : menu->actions()) {
-      if (entry->isEnabled() && !entry->isSeparator()) {
-        menu->setActiveAction(entry);
-        break;
-      }
-    }
-  }
+  connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::takeKeyboard);
 }
 
 void GameWindow::showState(const GameScreen& screen) {
@@ -255,15 +247,25 @@ void GameWindow::showAnswerButtons(const GameScreen& screen) {
   const std::pair<QPushButton*, bool> buttons[] = {
       {ano_, screen.anoVisible}, {ok_, screen.okVisible}, {ne_, screen.neVisible}};
   QPushButton* appearing = nullptr;
+  QPushButton* firstShown = nullptr;
+  bool answerFocused = false;
   for (const auto& [button, visible] : buttons) {
     if (visible && button->isHidden() && !appearing) appearing = button;
+    if (visible && !firstShown) firstShown = button;
+    if (visible && focusWidget() == button) answerFocused = true;
     // A button going away hands the focus to the client area, not on to the report button,
     // which a second press of Space would buy.
-    if (!visible && button->hasFocus()) centralWidget()->setFocus();
+    if (!visible && focusWidget() == button) centralWidget()->setFocus();
   }
   for (const auto& [button, visible] : buttons) button->setVisible(visible);
-  // The button that appears takes the keyboard focus: Enter or Space answers.
-  if (appearing) appearing->setFocus();
+  // While an answer button shows, it holds the keyboard focus, whatever was clicked or tabbed
+  // to before: Enter or Space answers and never buys the report again. A button that has just
+  // appeared takes it.
+  if (appearing) {
+    appearing->setFocus();
+  } else if (firstShown && !answerFocused) {
+    firstShown->setFocus();
+  }
 }
 
 void GameWindow::showLook(const DisplaySettings& look) {

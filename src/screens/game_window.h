@@ -40,8 +40,6 @@ class GameWindow : public QMainWindow {
   void buildAccounts(QWidget* client);
   void buildTerritory(QWidget* client);
   void buildMenuBar();
-  // F10: the first menu opens with its first entry highlighted, ready for the arrow keys.
-  void openMenuBar();
   void showAnswerButtons(const GameScreen& screen);
   void showLook(const DisplaySettings& look);
 

@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QUrl>
+#include <QWindow>
 
 #include "platform/link.h"
 #include "screens/about_window.h"
 #include "screens/best_scores_window.h"
 #include "screens/dialogs.h"
 #include "screens/game_window.h"
+#include "screens/help_window.h"
 #include "screens/rebellion_window.h"
 #include "screens/settings_window.h"
 #include "screens/splash_window.h"
@@ -26,8 +30,23 @@ std::size_t slot(Screen screen) {
   return static_cast<std::size_t>(screen);
 }
 
-QWidget* dialogParent() {
-  return QApplication::activeWindow();
+// Puts `window` in the middle of `over`, where the player looks, inside the screen.
+void centreOver(QWidget* window, const QWidget* over) {
+  QRect place(QPoint(), window->size());
+  place.moveCenter(over->geometry().center());
+  if (const QScreen* screen = over->screen()) {
+    const QRect desktop = screen->availableGeometry();
+    place.moveLeft(qBound(desktop.left(), place.left(), desktop.right() - place.width()));
+    place.moveTop(qBound(desktop.top(), place.top(), desktop.bottom() - place.height()));
+  }
+  window->setGeometry(place);
+}
+
+// Ties `window` to `owner` on the desktop: the window manager keeps it above its owner and
+// places it with it.
+void tieTo(QWidget* window, const QWidget* owner) {
+  window->winId();
+  if (QWindow* handle = window->windowHandle()) handle->setTransientParent(owner->windowHandle());
 }
 
 }  // namespace
@@ -36,6 +55,7 @@ QtUi::QtUi() = default;
 
 QtUi::~QtUi() {
   for (const QPointer<QWidget>& window : windows_) delete window.data();
+  delete help_.data();
 }
 
 void QtUi::attach(Session& session) {
@@ -46,17 +66,27 @@ QWidget* QtUi::window(Screen screen) const {
   return windows_[slot(screen)];
 }
 
+QWidget* QtUi::boxOwner() const {
+  // The rebellion screen first: while it lasts the game screen is switched off, and so would
+  // be a box that belonged to it.
+  for (const Screen screen : {Screen::Vzpoura, Screen::Main}) {
+    if (QWidget* open = window(screen)) return open;
+  }
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return window(Screen::Menu);
+}
+
 void QtUi::message(Icon icon, const std::string& title, const std::string& text) {
-  messageBox(icon, qtText(title), qtText(text), dialogParent())->exec();
+  messageBox(icon, qtText(title), qtText(text), boxOwner())->exec();
 }
 
 bool QtUi::askYesNo(const std::string& title, const std::string& text) {
-  return yesNoBox(qtText(title), qtText(text), dialogParent())->exec() == QMessageBox::Yes;
+  return yesNoBox(qtText(title), qtText(text), boxOwner())->exec() == QMessageBox::Yes;
 }
 
 std::string QtUi::input(const std::string& title, const std::string& prompt,
                         const std::string& defaultAnswer) {
-  const auto box = inputBox(qtText(title), qtText(prompt), qtText(defaultAnswer), dialogParent());
+  const auto box = inputBox(qtText(title), qtText(prompt), qtText(defaultAnswer), boxOwner());
   if (box->exec() != QDialog::Accepted) return std::string();
   return gameText(box->textValue());
 }
@@ -68,7 +98,43 @@ void QtUi::openScreen(Screen screen) {
   windows_[slot(screen)] = window;
   window->installEventFilter(this);
   prepareForKeyboard(window);
+  place(screen, window);
   window->show();
+  // The screen just opened is where the player goes on: it takes the keyboard.
+  window->activateWindow();
+}
+
+void QtUi::place(Screen screen, QWidget* opening) const {
+  switch (screen) {
+    case Screen::Vzpoura:
+      if (QWidget* game = window(Screen::Main)) {
+        tieTo(opening, game);
+        centreOver(opening, game);
+      }
+      return;
+    case Screen::Prohra:
+    case Screen::Nastaveni:
+    case Screen::About:
+      if (QWidget* menu = window(Screen::Menu)) {
+        tieTo(opening, menu);
+        centreOver(opening, menu);
+      } else if (QWidget* game = window(Screen::Main)) {
+        centreOver(opening, game);  // the best scores at the end of a reign
+      }
+      return;
+    case Screen::Main:
+    case Screen::Menu:
+      // Each takes the place of the other, or of the best scores or the splash screen.
+      for (const Screen before : {Screen::Menu, Screen::Main, Screen::Prohra, Screen::Splash}) {
+        if (QWidget* open = window(before); open && open != opening) {
+          centreOver(opening, open);
+          return;
+        }
+      }
+      return;
+    case Screen::Splash:
+      return;
+  }
 }
 
 void QtUi::closeScreen(Screen screen) {
@@ -92,8 +158,23 @@ void QtUi::playSound(const std::string& fileName) {
   sound_.play(QString::fromStdString((session_->folders().shipped / fileName).string()));
 }
 
+// Without a browser to start, the page opens in the game's own help window, not in nothing.
 void QtUi::openLink(const std::string& address) {
-  otevriOdkaz(qtText(address));
+  if (!otevriOdkaz(qtText(address))) showHelp(QUrl(qtText(address)));
+}
+
+void QtUi::showHelp(const QUrl& page) {
+  if (!help_) {
+    help_ = new HelpWindow(page);
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+    if (QWidget* from = QApplication::activeWindow()) {
+      tieTo(help_, from);
+      centreOver(help_, from);
+    }
+  }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 void QtUi::infoTextChanged(const std::string&) {
@@ -221,7 +302,7 @@ void QtUi::prepareForKeyboard(QWidget* window) {
   for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
   connect(help, &QShortcut::activated, this,
-          [this] { drive([](Session& s) { s.openHelpPage(); }); });
+          [this] { showHelp(QUrl(qtText(session_->helpPageAddress()))); });
 }
 
 GameWindow* QtUi::gameWindow() const {

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -58,9 +59,15 @@ class QtUi : public QObject, public Ui {
   // Passes one action of the player to the session.
   void drive(const std::function<void(Session&)>& action);
   QWidget* createWindow(Screen screen);
+  // Ties an opening screen to the window it belongs to and centres it over that window.
+  void place(Screen screen, QWidget* opening) const;
+  // The window the modal boxes belong to and open over.
+  QWidget* boxOwner() const;
+  // F1: the help page in the game's own help window, over the window the player is in.
+  void showHelp(const QUrl& page);
   QWidget* createShellWindow(Screen screen);
   // What every window does for the keyboard: Enter presses the focused button, F1 opens the
-  // help page.
+  // help window.
   void prepareForKeyboard(QWidget* window);
   GameWindow* gameWindow() const;
   void refreshGameWindow();
@@ -68,6 +75,7 @@ class QtUi : public QObject, public Ui {
 
   Session* session_ = nullptr;
   std::array<QPointer<QWidget>, 7> windows_;
+  QPointer<QWidget> help_;
   SoundPlayer sound_;
 };
 

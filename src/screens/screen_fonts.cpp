@@ -31,6 +31,19 @@ void shrinkToFit(QLabel* caption) {
   caption->setFont(font);
 }
 
+void condenseTogether(const std::vector<QLabel*>& captions, int gap) {
+  QFont font = screenFont();
+  const auto fit = [&font, &captions, gap] {
+    for (const QLabel* caption : captions) {
+      const int room = caption->contentsRect().width() - gap;
+      if (QFontMetrics(font).horizontalAdvance(caption->text()) > room) return false;
+    }
+    return true;
+  };
+  while (!fit() && font.stretch() > QFont::Condensed) font.setStretch(font.stretch() - 1);
+  for (QLabel* caption : captions) caption->setFont(font);
+}
+
 QFont reportTitleFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setFamilies({QStringLiteral("Arial Black"), font.family()});

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <vector>
 
 namespace velmoran {
 
@@ -14,6 +15,9 @@ QFont sizedFont(double points, bool bold);
 // Makes the caption's font a little smaller where the caption would not fit its place on
 // this desktop's fonts.
 void shrinkToFit(QLabel* caption);
+// Gives captions that stand one under the other one font, the screens' own at its size, set
+// only as narrow as the widest caption needs to keep `gap` pixels free at its end.
+void condenseTogether(const std::vector<QLabel*>& captions, int gap);
 // The title of the secret police report: Arial Black, or the heaviest sans-serif there is.
 QFont reportTitleFont();
 

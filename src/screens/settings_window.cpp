@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/settings_window.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -55,6 +56,22 @@ void SettingsWindow::showChecks(const std::array<bool, 3>& ticked) {
   for (std::size_t box = 0; box < checks_.size(); ++box) {
     const QSignalBlocker quiet(checks_[box]);
     checks_[box]->setChecked(ticked[box]);
+  }
+}
+
+// "Uložit" is the default button: Enter saves wherever the focus is; Esc closes the screen
+// without saving.
+void SettingsWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit saveClicked();
+      break;
+    case Qt::Key_Escape:
+      close();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
   }
 }
 

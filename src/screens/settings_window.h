@@ -22,6 +22,9 @@ class SettingsWindow : public QWidget {
   void checkToggled(int box, bool ticked);
   void saveClicked();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   std::array<QCheckBox*, 3> checks_{};
 };

@@ -17,6 +17,11 @@ constexpr std::uint8_t kPartisanShareAtStart = 80;
 // display settings.
 void Session::newGame() {
   discardGame();
+  // What stood open beside the title menu belongs to it: the about box, for one, would
+  // otherwise lead back to the title menu in the middle of the reign.
+  for (const Screen beside : {Screen::About, Screen::Nastaveni, Screen::Prohra}) {
+    closeScreen(beside);
+  }
   game_ = std::make_unique<Game>(*this);
   Game& game = *game_;
   game.Form_Load();

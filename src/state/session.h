@@ -63,7 +63,7 @@ class Session {
   void setSettingsCheck(std::size_t box, bool ticked);
   void saveSettings();
 
-  // About box: a click on its background, and on its address (also the key F1 anywhere).
+  // About box: a click on its background, and on its address.
   void aboutBackgroundClicked();
   void openHelpPage();
 

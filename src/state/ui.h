@@ -23,6 +23,8 @@ class Ui {
 
   // Modal boxes: the rules wait for the player's answer.
   virtual void message(Icon icon, const std::string& title, const std::string& text) = 0;
+  // A question before a step that cannot be undone: No is the answer the player gets unless
+  // they choose Yes.
   virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
   // Cancel gives the empty string.
   virtual std::string input(const std::string& title, const std::string& prompt,

@@ -128,12 +128,39 @@ TEST_F(ShellScreens, SavedSettingsShowFromTheNextGameOn) {
   session.menuCommand(MenuEntry::mnewgame);
   session.openSettings();
   session.setSettingsCheck(0, true);
-  startGame();  // the settings screen stays open beside the title menu and the game
+  startGame();  // "Start" closes the settings screen: its boxes were not saved
+  EXPECT_FALSE(session.isOpen(Screen::Nastaveni));
   session.saveSettings();
   EXPECT_FALSE(game().screen().look.boldInfoText);
+  session.menuCommand(MenuEntry::mnewgame);
+  session.openSettings();
+  session.setSettingsCheck(0, true);
+  session.saveSettings();
   restart();
   EXPECT_TRUE(game().screen().look.boldInfoText);
   EXPECT_FALSE(game().screen().look.whiteOnBlackInfo);
+}
+
+// A reign is never thrown away without a word: "Start" closes what stood open beside the
+// title menu, and nothing brings the title menu back while the reign runs.
+TEST_F(ShellScreens, StartClosesTheScreensBesideTheTitleMenu) {
+  session.openAbout();
+  session.openSettings();
+  session.showBestScores();
+  ui.log.clear();
+  startGame();
+  for (const char* closed : {"SCREEN about closed", "SCREEN nastaveni closed",
+                             "SCREEN prohra closed", "SCREEN Menu closed"}) {
+    EXPECT_TRUE(ui.has(closed)) << closed;
+  }
+  for (const Screen screen : {Screen::About, Screen::Nastaveni, Screen::Prohra, Screen::Menu}) {
+    EXPECT_FALSE(session.isOpen(screen));
+  }
+  session.aboutBackgroundClicked();
+  session.closeBestScores();
+  session.start();
+  EXPECT_FALSE(session.isOpen(Screen::Menu));
+  EXPECT_TRUE(session.isOpen(Screen::Main));
 }
 
 TEST_F(ShellScreens, AboutBoxPlaysItsSoundOpensTheHelpPageAndGoesBack) {

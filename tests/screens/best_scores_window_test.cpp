@@ -66,6 +66,21 @@ class BestScoresWindowTest : public QObject {
     }
   }
 
+  // A long name keeps its beginning and ends in "…", the whole name in its tooltip.
+  void longNamesEndInAnEllipsis() {
+    BestScoresWindow window;
+    const QString ruler = QStringLiteral("Jan Nepomuk Maria Josef z Horních Dolních a Dolních");
+    window.showScores({ruler.toStdString(), "30", "Marie", "20", "Josef", "10"});
+    auto* first = window.findChild<QLineEdit*>(QStringLiteral("jm0"));
+    QVERIFY(first->text().startsWith(QStringLiteral("Jan ")));
+    QVERIFY(first->text().endsWith(QChar(0x2026)));
+    QVERIFY(first->fontMetrics().horizontalAdvance(first->text()) < first->width() - 4);
+    QCOMPARE(first->toolTip(), ruler);
+    auto* second = window.findChild<QLineEdit*>(QStringLiteral("jm1"));
+    QCOMPARE(second->text(), QStringLiteral("Marie"));
+    QVERIFY(second->toolTip().isEmpty());
+  }
+
   void okIsReported() {
     BestScoresWindow window;
     QSignalSpy ok(&window, &BestScoresWindow::okClicked);

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <vector>
 
 #include "screens/qt_ui.h"
 
@@ -48,6 +50,7 @@ class DialogsTest : public QObject {
     QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Ano"));
     QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Ne"));
     QCOMPARE(box->escapeButton(), box->button(QMessageBox::No));
+    QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
   }
 
   void inputBoxOffersTheDefault() {
@@ -64,10 +67,13 @@ class DialogsTest : public QObject {
   // The boxes of the real Ui, answered by keys as a player would.
   void playerAnswersTheBoxes() {
     velmoran::QtUi ui;
+    // Enter and Esc answer "Ne"; "Ano" has to be chosen.
     answerWith(Qt::Key_Return);
-    QCOMPARE(ui.askYesNo("Otázka", "Ano?"), true);
+    QCOMPARE(ui.askYesNo("Sebevražda", "Opravdu se chceš zabít?"), false);
     answerWith(Qt::Key_Escape);
-    QCOMPARE(ui.askYesNo("Otázka", "Ano?"), false);
+    QCOMPARE(ui.askYesNo("Sebevražda", "Opravdu se chceš zabít?"), false);
+    answerWith({Qt::Key_Tab, Qt::Key_Space});
+    QCOMPARE(ui.askYesNo("Sebevražda", "Opravdu se chceš zabít?"), true);
     answerWith(Qt::Key_Return);
     QCOMPARE(ui.input("Jak se bude jmenovat vaše země?", "Jak nazvete svou zemi?", "Kačerov"),
              std::string("Kačerov"));
@@ -92,6 +98,14 @@ class DialogsTest : public QObject {
         line->setText(text);
       }
       QTest::keyClick(box, key);
+    });
+  }
+  // Once the next modal box is up, presses `keys` one after the other where the focus is.
+  static void answerWith(std::initializer_list<Qt::Key> keys) {
+    QTimer::singleShot(0, [pressed = std::vector<Qt::Key>(keys)] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      for (const Qt::Key key : pressed) QTest::keyClick(box->focusWidget(), key);
     });
   }
 };

@@ -181,6 +181,39 @@ class GameWindowTest : public QObject {
     }
   }
 
+  // "Vládnete již:", "Státní pokladna:" and "Měsíční rozpočet:" in one font at the screen's
+  // size, each ending before its box; the numbers in the boxes in their middle.
+  void accountsLineUp() {
+    GameWindow window;
+    GameScreen screen;
+    screen.texts[velmoran::indexOf(Quantity::kasa)] = "18581";
+    window.showState(screen);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QFont font = control(window, "Label5")->font();
+    QCOMPARE(font.pointSizeF(), 8.25);
+    const std::pair<const char*, const char*> rows[] = {
+        {"Label5", "vlada"}, {"Label4", "kasa"}, {"Label6", "rozpocet2"}};
+    for (const auto& [caption, box] : rows) {
+      auto* label = control<QLabel>(window, caption);
+      QCOMPARE(label->font(), font);
+      const int end = label->x() + QFontMetrics(font).horizontalAdvance(label->text());
+      QVERIFY2(end + 3 <= control(window, box)->x(), caption);
+      // The rows of ink of the number, inside the frame.
+      const QImage shown = control(window, box)->grab().toImage();
+      int top = -1, bottom = -1;
+      for (int y = 2; y < shown.height() - 2; ++y) {
+        for (int x = 3; x < shown.width() - 3; ++x) {
+          if (shown.pixelColor(x, y).lightness() >= 100) continue;
+          if (top < 0) top = y;
+          bottom = y;
+        }
+      }
+      QVERIFY2(top > 0, box);
+      QVERIFY2(qAbs(top - (shown.height() - 1 - bottom)) <= 1, box);
+    }
+  }
+
   void fontsAndColours() {
     GameWindow window;
     QCOMPARE(control(window, "Label1")->font().pointSizeF(), 9.75);
@@ -229,7 +262,7 @@ class GameWindowTest : public QObject {
     QStringList titles;
     QStringList names;
     for (QAction* action : window.menuBar()->actions()) {
-      titles << action->text();
+      titles << QString(action->text()).remove(QLatin1Char('&'));
       names << (action->menu() ? action->menu()->objectName() : action->objectName());
     }
     QCOMPARE(titles, QStringList({"Hra", "Soukromý život", "Dotace", "Války", "Politika",

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "screens/best_scores_window.h"
 #include "screens/game_window.h"
 #include "state/game_screen.h"
 #include "test_session.h"
@@ -98,6 +102,141 @@ class KeyboardTest : public QObject {
     auto* zivot = window.findChild<QMenu*>(QStringLiteral("mzivot"));
     QTRY_VERIFY(zivot->isVisible());
     QVERIFY(zivot->activeAction());
+  }
+
+  // F10, the arrows to "Nic" (last on the bar), then Enter or Space runs it; the bar gives the
+  // keyboard back to the Ok that appears.
+  void nicRunsFromTheKeyboard_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+  }
+
+  void nicRunsFromTheKeyboard() {
+    QFETCH(int, key);
+    TestSession run;
+    run.folder.writeDataText("nic.ini", 0, "Nic se nestalo", 1, 0, 1);
+    run.start();
+    run.click(Screen::Main, "ok");
+    QWidget* game = run.window(Screen::Main);
+    activate(game);
+    QTest::keyClick(game, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    auto* bar = static_cast<QMainWindow*>(game)->menuBar();
+    QCOMPARE(bar->activeAction(), game->findChild<QAction*>(QStringLiteral("noo")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(run.session.game()->screen().info, std::string("Nic se nestalo"));
+    QVERIFY(!bar->activeAction());
+    QCOMPARE(QApplication::focusWidget(), run.control<QWidget>(Screen::Main, "ok"));
+  }
+
+  // Esc leaves the bar and its highlight, from a menu in two steps as on every desktop.
+  void escLeavesTheMenuBar() {
+    GameWindow window;
+    window.showState(GameScreen());
+    window.show();
+    activate(&window);
+    QMenuBar* bar = window.menuBar();
+    QTest::keyClick(&window, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!bar->activeAction());
+    QVERIFY(!bar->hasFocus());
+
+    QTest::keyClick(&window, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(bar->activeAction());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!bar->activeAction());
+    QVERIFY(!bar->hasFocus());
+  }
+
+  // Every menu of the bar opens with Alt and a letter of its own, "Nic" runs with Alt+N.
+  void menusHaveMnemonics() {
+    TestSession run;
+    run.folder.writeDataText("nic.ini", 0, "Nic se nestalo", 1, 0, 1);
+    run.start();
+    run.click(Screen::Main, "ok");
+    auto* game = static_cast<QMainWindow*>(run.window(Screen::Main));
+    QSet<int> letters;
+    for (QAction* menu : game->menuBar()->actions()) {
+      QCOMPARE(menu->text().count(QLatin1Char('&')), 1);
+      letters << int(QKeySequence::mnemonic(menu->text())[0].key());
+    }
+    QCOMPARE(letters.size(), game->menuBar()->actions().size());
+    activate(game);
+    QTest::keyClick(game, Qt::Key_J, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("jine"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(game, Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(run.session.game()->screen().info, std::string("Nic se nestalo"));
+  }
+
+  // After a click on the report's button the focus stays on Ok: Space answers, not a second
+  // purchase.
+  void aClickedReportLeavesTheFocusOnOk() {
+    TestSession run;
+    run.start();
+    QWidget* game = run.window(Screen::Main);
+    activate(game);
+    const int before = std::stoi(run.session.game()->text(Quantity::kasa));
+    run.click(Screen::Main, "Command1");
+    QCOMPARE(QApplication::focusWidget(), run.control<QWidget>(Screen::Main, "ok"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!run.session.game()->screen().okVisible);
+    QCOMPARE(std::stoi(run.session.game()->text(Quantity::kasa)), before - 20);
+  }
+
+  // The best scores have one button: it holds the focus, Enter, Space and Esc press it, and the
+  // read-only fields are out of the tab order.
+  void bestScoresAnswerEveryKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+  }
+
+  void bestScoresAnswerEveryKey() {
+    QFETCH(int, key);
+    velmoran::BestScoresWindow scores;
+    scores.show();
+    activate(&scores);
+    QCOMPARE(QApplication::focusWidget(), scores.findChild<QWidget*>(QStringLiteral("Command1")));
+    for (QLineEdit* field : scores.findChildren<QLineEdit*>()) {
+      QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+    }
+    QSignalSpy ok(&scores, &velmoran::BestScoresWindow::okClicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(ok.count(), 1);
+  }
+
+  // Enter saves the settings wherever the focus is; Esc closes the settings and the best
+  // scores.
+  void settingsAndBestScoresByKeys() {
+    TestSession run;
+    activate(run.window(Screen::Menu));
+    run.click(Screen::Menu, "Command2");
+    auto* check = run.control<QCheckBox>(Screen::Nastaveni, "Check1");
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+    QTest::keyClick(check, Qt::Key_Return);
+    QVERIFY(!run.window(Screen::Nastaveni));
+    QCOMPARE(run.folder.readBytes("data.dat"), std::string(" 0 \r\n 1 \r\n 1 \r\n"));
+
+    run.click(Screen::Menu, "Command2");
+    QTest::keyClick(run.window(Screen::Nastaveni), Qt::Key_Escape);
+    QVERIFY(!run.window(Screen::Nastaveni));
+    run.click(Screen::Menu, "Command3");
+    QTest::keyClick(run.window(Screen::Prohra), Qt::Key_Escape);
+    QVERIFY(!run.window(Screen::Prohra));
+    QVERIFY(run.window(Screen::Menu));
   }
 
   void longNamesEndInAnEllipsis() {

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QWidget>
+
+namespace velmoran {
+
+// The game's own help window: the help page that comes with the game, with its pictures and
+// its links, "Zpět" and "Vpřed" (Alt with the arrows too), and Esc to close it. It needs
+// nothing outside the game; a link out of the page goes to the player's browser.
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(const QUrl& page, QWidget* parent = nullptr);
+
+  QTextBrowser* browser() const { return browser_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QTextBrowser* browser_;
+};
+
+}  // namespace velmoran
