@@ -146,7 +146,8 @@ class DesktopTest : public QObject {
     QVERIFY2(arrivals.size() >= 9, qPrintable(QString::number(arrivals.size())));
     for (int i = 1; i < arrivals.size(); ++i) {
       const qint64 step = arrivals[i] - arrivals[i - 1];
-      QVERIFY2(step >= 150 && step <= 230, qPrintable(QString::number(step)));
+      // Wide enough for a busy machine; the fault showed pairs of steps 0 and 345 ms apart.
+      QVERIFY2(step >= 120 && step <= 300, qPrintable(QString::number(step)));
     }
   }
 
