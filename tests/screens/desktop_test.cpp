@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QInputDialog>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -14,7 +13,6 @@
 #include "turn/rebellion.h"
 
 using velmoran::Game;
-using velmoran::Quantity;
 using velmoran::Screen;
 
 // The windows on a desktop with a window manager: each opens tied to the window it belongs to
