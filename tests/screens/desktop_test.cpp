@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <xcb/xcb.h>
+
 #include <QApplication>
-#include <QInputDialog>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <cstdlib>
 
 #include "test_session.h"
 #include "turn/rebellion.h"
 
 using velmoran::Game;
-using velmoran::Quantity;
 using velmoran::Screen;
 
 // The windows on a desktop with a window manager: each opens tied to the window it belongs to
@@ -103,6 +106,47 @@ class DesktopTest : public QObject {
     shownCentredAndTied(rebellion, game);
     QTRY_COMPARE(QApplication::activeWindow(), rebellion);
     boxesStandOver(run, rebellion);
+  }
+
+  // With the pointer still, every step of the title menu's icon reaches the display when its
+  // tick comes, 180 ms after the last one; a second connection to the display watches.
+  void titleMenuIconReachesTheDisplayAtEveryStep() {
+    TestSession run;
+    QWidget* menu = run.window(Screen::Menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    xcb_connection_t* watcher = xcb_connect(nullptr, nullptr);
+    QVERIFY(!xcb_connection_has_error(watcher));
+    const char kIcon[] = "_NET_WM_ICON";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        watcher, xcb_intern_atom(watcher, 0, sizeof kIcon - 1, kIcon), nullptr);
+    QVERIFY(atom);
+    const xcb_atom_t icon = atom->atom;
+    std::free(atom);
+    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(watcher, xcb_window_t(menu->winId()), XCB_CW_EVENT_MASK, &events);
+    xcb_flush(watcher);
+
+    QTest::mouseClick(run.control<QLabel>(Screen::Menu, "Picture1"), Qt::LeftButton);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> arrivals;
+    while (clock.elapsed() < 2000) {
+      QTest::qWait(5);
+      while (xcb_generic_event_t* event = xcb_poll_for_event(watcher)) {
+        const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
+        if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->atom == icon) {
+          arrivals << clock.elapsed();
+        }
+        std::free(event);
+      }
+    }
+    xcb_disconnect(watcher);
+    QVERIFY2(arrivals.size() >= 9, qPrintable(QString::number(arrivals.size())));
+    for (int i = 1; i < arrivals.size(); ++i) {
+      const qint64 step = arrivals[i] - arrivals[i - 1];
+      // Wide enough for a busy machine; the fault showed pairs of steps 0 and 345 ms apart.
+      QVERIFY2(step >= 120 && step <= 300, qPrintable(QString::number(step)));
+    }
   }
 
   // The input box is wide enough for its title on the window manager's title bar.
