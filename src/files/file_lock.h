@@ -8,8 +8,8 @@ namespace velmoran {
 // An advisory lock on one of the game's files while the object lives, taken on a lock file
 // beside it ("best.dat.lock"): copies of the game that read, change and write the file take
 // turns, so that none writes over what another has just written. Waits for the copy that holds
-// it. Where no lock file can be opened the write goes ahead unlocked: a score is better stored
-// than lost.
+// it, a few seconds at most. Where no lock file can be opened, or the wait is too long, the
+// write goes ahead unlocked: a score is better stored than lost.
 class FileLock {
  public:
   explicit FileLock(const std::filesystem::path& file);

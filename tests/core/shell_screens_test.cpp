@@ -106,6 +106,23 @@ TEST_F(ShellScreens, SavingWritesTheBoxesAndClosesTheScreen) {
   EXPECT_EQ(folder.fileNames(), kGameFiles);
 }
 
+// An unpacked mod whose data.dat links to a file of another kind: the screen says so on
+// opening, and "Uložit" says why it leaves the file alone.
+TEST_F(ShellScreens, ALinkToAnotherFileIsNeverSavedThrough) {
+  folder.writeBytes("../v.txt", "precious");
+  std::filesystem::remove(folder / "data.dat");
+  std::filesystem::create_symlink("../v.txt", folder / "data.dat");
+  session.openSettings();
+  session.saveSettings();
+  EXPECT_EQ(ui.linesStartingWith("MSG"),
+            (std::vector<std::string>{
+                testing::fileError(testing::kSettingsMissing, testing::kCauseDamaged),
+                testing::fileError("Bohužel při ukládání nastavení nastala neznámá chyba",
+                                   testing::kCauseLink)}));
+  EXPECT_TRUE(session.isOpen(Screen::Nastaveni));
+  EXPECT_EQ(folder.readBytes("../v.txt"), "precious");
+}
+
 TEST_F(ShellScreens, AFailedSaveIsReportedAndLosesNothing) {
   std::filesystem::remove(folder / "data.dat");
   std::filesystem::create_directories(folder / "data.dat" / "kept");
