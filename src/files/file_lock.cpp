@@ -17,7 +17,7 @@ namespace {
 // A copy holds the lock for one read and one write. One that holds it for longer has stopped
 // in the middle (a debugger, a suspended terminal): the game goes on without the lock rather
 // than freeze at the end of a reign.
-constexpr auto kLongestWait = std::chrono::seconds(5);
+constexpr auto kLongestWait = std::chrono::seconds(10);
 constexpr auto kRetry = std::chrono::milliseconds(5);
 
 }  // namespace
