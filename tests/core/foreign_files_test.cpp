@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "child_process.h"
 #include "files/best_scores.h"
 #include "files/game_files.h"
 #include "files/settings_file.h"
@@ -83,6 +84,26 @@ TEST(ForeignFiles, ALinkIsWrittenThroughOnlyWhereThePlayerMeantIt) {
       }
     }
   }
+}
+
+// A player runs the game in a shared folder where another user planted a link to the player's
+// own file: the game, running as the player, leaves that file alone.
+TEST(ForeignFiles, APlayerNeverWritesThroughALinkPlantedByAnotherUser) {
+  const auto player = otherUser();
+  if (!player) GTEST_SKIP() << "a second user needs an administrator to start the game as them";
+  TestGameFolder folder;
+  fs::permissions(folder.scratch(), fs::perms::all);
+  fs::permissions(folder.path(), fs::perms::all);
+  folder.writeBytes("../profile", kTable);
+  ASSERT_EQ(::chown((folder.scratch() / "profile").c_str(), player->uid, player->gid), 0);
+  fs::create_symlink(folder.scratch() / "profile", folder / "best.dat");
+  const pid_t game = testing::startChild([&] {
+    if (::setgid(player->gid) != 0 || ::setuid(player->uid) != 0) return 2;
+    FileFault fault = FileFault::None;
+    return write(folder / "best.dat", fault) || fault != FileFault::LinkNotFollowed ? 1 : 0;
+  });
+  EXPECT_EQ(testing::waitForChild(game), 0);
+  EXPECT_EQ(folder.readBytes("../profile"), kTable);
 }
 
 TEST(ForeignFiles, AReplacementKeepsTheOwnerGroupAndPermissions) {
