@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/best_scores.h"
 
+#include <algorithm>
+
 #include "files/cp1250.h"
 #include "files/decimal_text.h"
+#include "files/file_lock.h"
 #include "files/game_files.h"
 #include "files/record_reader.h"
 
@@ -84,8 +87,9 @@ std::optional<std::string> nameOf(const Field& field) {
 }  // namespace
 
 BestScoresReading readBestScores(const std::filesystem::path& path) {
-  const auto bytes = readGameFile(path);
-  return bytes ? parseBestScores(*bytes) : BestScoresReading{};
+  BestScoresReading reading;
+  const auto bytes = readGameFile(path, &reading.fault);
+  return bytes ? parseBestScores(*bytes) : reading;
 }
 
 BestScoresReading parseBestScores(std::string_view bytes) {
@@ -94,21 +98,25 @@ BestScoresReading parseBestScores(std::string_view bytes) {
   for (std::size_t i = 0; i < 6; ++i) {
     // Fields are read one at a time so that the screen keeps what came before a fault.
     const auto fields = readFields(bytes, i + 1);
-    if (!fields) return reading;
+    if (!fields) break;
     const Field& field = fields->back();
     if (i % 2 == 0) {
       const auto name = nameOf(field);
-      if (!name) return reading;
-      table.names[i / 2] = *name;
-      reading.fields.push_back(*name);
+      if (!name) break;
+      table.names[i / 2] = firstCharacters(*name, kLongestRulerName);
+      reading.fields.push_back(table.names[i / 2]);
     } else {
       const auto months = strictWholeNumber(field.bytes);
-      if (!months) return reading;
+      if (!months) break;
       table.months[i / 2] = *months;
       reading.fields.push_back(std::to_string(*months));
     }
   }
-  reading.table = table;
+  if (reading.fields.size() == 6) {
+    reading.table = table;
+  } else {
+    reading.fault = FileFault::Damaged;
+  }
   return reading;
 }
 
@@ -125,7 +133,8 @@ std::string bestScoresBytes(const BestScores& table) {
   std::string bytes;
   for (std::size_t i = 0; i < 3; ++i) {
     // Names come from the player's input boxes, always UTF-8; anything else is stored empty.
-    const auto codePoints = utf8CodePoints(table.names[i]).value_or(U"");
+    auto codePoints = utf8CodePoints(table.names[i]).value_or(U"");
+    codePoints.resize(std::min(codePoints.size(), kLongestRulerName));
     bytes += fitsPlainLine(codePoints) ? plainName(codePoints) : quotedName(codePoints);
     bytes += kLineBreak;
     bytes += std::to_string(table.months[i]);
@@ -134,8 +143,21 @@ std::string bestScoresBytes(const BestScores& table) {
   return bytes;
 }
 
-bool writeBestScores(const std::filesystem::path& path, const BestScores& table) {
-  return replaceGameFile(path, bestScoresBytes(table));
+bool readsAsBestScores(std::string_view bytes) {
+  return parseBestScores(bytes).table.has_value();
+}
+
+bool writeBestScores(const std::filesystem::path& path, const BestScores& table, FileFault* fault) {
+  return replaceGameFile(path, bestScoresBytes(table), readsAsBestScores, fault);
+}
+
+FileFault enterReign(const std::filesystem::path& path, const std::string& name, long long months) {
+  const FileLock lock(path);
+  const BestScoresReading reading = readBestScores(path);
+  if (!reading.table) return reading.fault;
+  FileFault fault = FileFault::None;
+  writeBestScores(path, enterResult(*reading.table, name, months), &fault);
+  return fault;
 }
 
 }  // namespace velmoran

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
 
+#include "files/followed_links.h"
 #include "files/temporary_files.h"
 
 namespace velmoran {
@@ -16,15 +16,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uintmax_t kLargestGameFile = 1 << 20;
-// As many links in a row as the system itself follows.
-constexpr int kMostLinks = 40;
+bool fail(FileFault* fault, FileFault why) {
+  if (fault) *fault = why;
+  return false;
+}
+
+bool failWithError(FileFault* fault) {
+  return fail(fault, faultOfError(errno));
+}
 
 bool writeAll(int fd, const std::string& bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     written += static_cast<std::size_t>(n);
   }
@@ -33,36 +39,47 @@ bool writeAll(int fd, const std::string& bytes) {
 
 // Everything the file holds, or empty on a read error or if it holds more than `limit` bytes.
 // A regular file reads short only at its end, so a small file takes a single read.
-std::optional<std::string> readAll(int fd, std::size_t limit) {
+std::optional<std::string> readAll(int fd, std::size_t limit, FileFault* fault) {
   std::string bytes;
   char chunk[4096];
   for (;;) {
     const ssize_t n = ::read(fd, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
+    if (n < 0) {
+      failWithError(fault);
+      return std::nullopt;
+    }
     bytes.append(chunk, static_cast<std::size_t>(n));
-    if (bytes.size() > limit) return std::nullopt;
+    if (bytes.size() > limit) {
+      fail(fault, FileFault::TooLarge);
+      return std::nullopt;
+    }
     if (static_cast<std::size_t>(n) < sizeof chunk) return bytes;
   }
-}
-
-// The file a path names once every symbolic link on its end is followed, whether that file
-// exists or not; empty for a loop of links or an unreadable link.
-std::optional<fs::path> linkTarget(fs::path path) {
-  for (int i = 0; i < kMostLinks; ++i) {
-    struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    std::error_code ec;
-    const fs::path next = fs::read_symlink(path, ec);
-    if (ec) return std::nullopt;
-    path = next.is_absolute() ? next : path.parent_path() / next;
-  }
-  return std::nullopt;
 }
 
 // Read-only means no write permission at all, even for an administrator who could write it.
 bool isWritable(const fs::path& file, const struct stat& info) {
   return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(file.c_str(), W_OK) == 0;
+}
+
+// A link is followed only where the player meant it: their own link, to a file of the kind
+// being written, or to no file yet.
+bool mayWriteThrough(const FollowedLinks& links, bool exists, FileKindCheck readsAsKind) {
+  if (!links.throughLink) return true;
+  if (!links.allOurs) return false;
+  if (!exists || !readsAsKind) return true;
+  const auto bytes = readGameFile(links.target);
+  return bytes && readsAsKind(*bytes);
+}
+
+// The replacement is the replaced file's: its owner and group where the game may set them (an
+// administrator may, the owner may keep a group of theirs), its permissions always.
+bool takeOverOwnership(int fd, const struct stat& replaced) {
+  if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
+    ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+  }
+  return ::fchmod(fd, replaced.st_mode & 07777) == 0;
 }
 
 // After a rename the folder itself must reach the disk for the new name to survive a crash.
@@ -78,40 +95,55 @@ void syncFolder(const fs::path& file) {
 }  // namespace
 
 // One open and one read, as a bare read of the file: the game reads a text every month. What
-// is no regular file reads as whatever it gives at once (a folder gives an error, a FIFO
-// nothing), so nothing in a file's place can make the game wait.
-std::optional<std::string> readGameFile(const fs::path& path) {
+// is no regular file reads as nothing, so nothing in a file's place can make the game wait.
+std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  auto bytes = readAll(fd, kLargestGameFile);
+  if (fd < 0) {
+    fail(fault, errno == EACCES ? FileFault::NotReadable : faultOfError(errno));
+    return std::nullopt;
+  }
+  struct stat info;
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    fail(fault, FileFault::NotAFile);
+  } else {
+    bytes = readAll(fd, kLargestGameFile, fault);
+  }
   ::close(fd);
   return bytes;
 }
 
-bool replaceGameFile(const fs::path& path, const std::string& bytes) {
-  const auto target = linkTarget(path);
-  if (!target) return false;
+bool replaceGameFile(const fs::path& path, const std::string& bytes, FileKindCheck readsAsKind,
+                     FileFault* fault) {
+  const auto links = followLinks(path);
+  if (!links) return fail(fault, FileFault::LinkNotFollowed);
+  const fs::path& target = links->target;
   struct stat info;
-  const bool exists = ::lstat(target->c_str(), &info) == 0;
-  if (exists && (!S_ISREG(info.st_mode) || !isWritable(*target, info))) return false;
-  removeLeftoverTemporaryFiles(*target);
+  const bool exists = ::lstat(target.c_str(), &info) == 0;
+  if (!mayWriteThrough(*links, exists, readsAsKind)) return fail(fault, FileFault::LinkNotFollowed);
+  if (exists && !S_ISREG(info.st_mode)) return fail(fault, FileFault::NotAFile);
+  if (exists && !isWritable(target, info)) return fail(fault, FileFault::ReadOnly);
+  removeLeftoverTemporaryFiles(target);
 
   fs::path temporary;
-  const int fd = createTemporaryFile(*target, temporary);
-  if (fd < 0) return false;
-  const bool written = (!exists || ::fchmod(fd, info.st_mode & 0777) == 0) && writeAll(fd, bytes) &&
-                       ::fsync(fd) == 0;
+  const int fd = createTemporaryFile(target, temporary);
+  if (fd < 0) return failWithError(fault);
+  const bool written =
+      (!exists || takeOverOwnership(fd, info)) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const int writeError = errno;
   const bool closed = ::close(fd) == 0;
-  if (written && closed && ::rename(temporary.c_str(), target->c_str()) == 0) {
-    syncFolder(*target);
+  if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0) {
+    syncFolder(target);
     return true;
   }
+  // A write that went wrong says why; after it, the close or the rename does.
+  const int error = written ? errno : writeError;
   ::unlink(temporary.c_str());
-  return false;
+  return fail(fault, faultOfError(error));
 }
 
 void clearInterruptedWrites(const fs::path& path) {
-  if (const auto target = linkTarget(path)) removeLeftoverTemporaryFiles(*target);
+  if (const auto links = followLinks(path)) removeLeftoverTemporaryFiles(links->target);
 }
 
 }  // namespace velmoran

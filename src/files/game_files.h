@@ -1,23 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "files/file_fault.h"
 
 namespace velmoran {
 
+// No file of the game is larger; a reader takes no more.
+inline constexpr std::size_t kLargestGameFile = 1 << 20;
+
 // Whole content of a file, or empty if it is missing, unreadable (a folder) or larger than any
-// file of the game can be. Never waits on what lies in a file's place (a FIFO reads empty).
-std::optional<std::string> readGameFile(const std::filesystem::path& path);
+// file of the game can be; then `fault`, when given, says why. Never waits on what lies in a
+// file's place (a FIFO reads empty).
+std::optional<std::string> readGameFile(const std::filesystem::path& path,
+                                        FileFault* fault = nullptr);
+
+// Whether bytes read as a file of one kind (a best-scores table, the settings).
+using FileKindCheck = bool (*)(std::string_view bytes);
 
 // Replaces the file whole. The bytes go to a temporary file of this write's own beside the
 // file, reach the disk, and the temporary file then takes the file's place; so a reader, a
 // second copy of the game or a crash finds the old file or the new one, never a part of one.
-// A symbolic link stays a link: the file it points to is replaced. The file keeps its
-// permissions, and a file the player may not write (read-only) is left alone. False on any
-// failure, with the file as it was.
-bool replaceGameFile(const std::filesystem::path& path, const std::string& bytes);
+// A symbolic link stays a link and the file it points to is replaced, but only a link of the
+// player running the game, to a file that does not exist yet or that `readsAsKind` accepts
+// (any file, without a check): a link planted by someone else never makes the game overwrite
+// their choice of file. The file keeps its owner, group and permissions where the game may
+// set them, and a file the player may not write (read-only) is left alone. False on any
+// failure, with the file as it was; then `fault`, when given, says why.
+bool replaceGameFile(const std::filesystem::path& path, const std::string& bytes,
+                     FileKindCheck readsAsKind = nullptr, FileFault* fault = nullptr);
 
 // Removes what writes of this file left behind when their copy of the game was killed in the
 // middle of one. Harmless to a copy of the game that is writing the file at the same moment.

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <charconv>
+#include <exception>
+#include <random>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -18,16 +20,16 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kTemporaryEnd[] = ".tmp";
-// Names taken by planted files or by leftovers of a process with our number are skipped; past
-// this many the write gives up.
+// A name taken by whatever was planted there is skipped for another; past this many the write
+// gives up.
 constexpr int kMostAttempts = 100;
 
 fs::path folderOf(const fs::path& target) {
   return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
-std::string temporaryName(const fs::path& target, pid_t pid, unsigned count) {
-  return target.filename().string() + "." + std::to_string(pid) + "-" + std::to_string(count) +
+std::string temporaryName(const fs::path& target, pid_t pid, unsigned long long draw) {
+  return target.filename().string() + "." + std::to_string(pid) + "-" + std::to_string(draw) +
          kTemporaryEnd;
 }
 
@@ -73,12 +75,24 @@ bool isRunningElsewhere(pid_t pid) {
   return ::kill(pid, 0) == 0 || errno == EPERM;
 }
 
+// The name's second number comes from the system's own source of chance, never from the game's
+// generator (whose sequence every start replays), so that no one can plant a folder under the
+// name a write will take. A system without one falls back on a count.
+unsigned long long nameDraw() {
+  static unsigned long long count = 0;
+  try {
+    std::random_device chance;
+    return std::uniform_int_distribution<unsigned long long>()(chance);
+  } catch (const std::exception&) {
+    return count++;
+  }
+}
+
 }  // namespace
 
 int createTemporaryFile(const fs::path& target, fs::path& temporary) {
-  static unsigned count = 0;
   for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
-    temporary = folderOf(target) / temporaryName(target, ::getpid(), count++);
+    temporary = folderOf(target) / temporaryName(target, ::getpid(), nameDraw());
     const int fd =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;

@@ -6,9 +6,10 @@
 namespace velmoran {
 
 // The temporary files through which the game replaces its files. Every write has one of its
-// own, beside the file it replaces and named after it, the writing process and a count
-// ("best.dat.4711-0.tmp"), so that two copies of the game never share one and the leftovers
-// of a killed copy can be told from the files of a copy still writing.
+// own, beside the file it replaces and named after it, the writing process and a number drawn
+// for it ("best.dat.4711-8015.tmp"), so that two copies of the game never share one, nothing
+// planted beforehand stands in its way, and the leftovers of a killed copy can be told from the
+// files of a copy still writing.
 
 // Creates a new temporary file for `target` and opens it for writing: created exclusively,
 // never through a link, closed on exec. Its path goes to `temporary`; -1 on failure.

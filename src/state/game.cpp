@@ -9,6 +9,7 @@
 #include "files/decimal_text.h"
 #include "files/game_files.h"
 #include "files/question_codes.h"
+#include "state/file_messages.h"
 #include "state/messages.h"
 #include "state/random.h"
 #include "state/session.h"
@@ -113,10 +114,12 @@ void Game::info_Change(bool textChanged) {
 
 bool Game::otevri() {
   WorkingVars& v = vars();
-  const auto bytes = readGameFile(session_.folders().texts / v.textFileName);
+  // A file read whole that holds no record is damaged; a file that cannot be read says why.
+  FileFault fault = FileFault::Damaged;
+  const auto bytes = readGameFile(session_.folders().texts / v.textFileName, &fault);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
-    ui().message(Icon::Critical, kFileErrorTitle, kMissingDataText);
+    ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingDataText, fault));
     return false;
   }
   v.questionCode = record->questionCode;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/best_scores.h"
+#include "state/file_messages.h"
 #include "state/game.h"
 #include "state/messages.h"
 #include "state/session.h"
@@ -25,14 +26,11 @@ void Game::GameOver() {
   if (ended_) throw GameEnded{};
   ended_ = true;
   const auto path = session_.folders().player / kBestScoresFile;
-  const auto reading = readBestScores(path);
   // The months the ruler is told are the months the table keeps.
   const long long months = monthsRuled(value(Quantity::vlada));
-  const bool recorded =
-      reading.table &&
-      writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno), months));
-  if (!recorded) {
-    ui().message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
+  const FileFault fault = enterReign(path, text(Quantity::jmeno), months);
+  if (fault != FileFault::None) {
+    ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingBestScores, fault));
     session_.closeScreen(Screen::Main);
     session_.openScreen(Screen::Menu);
     throw GameEnded{};

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "files/settings_file.h"
+#include "state/file_messages.h"
 #include "state/messages.h"
 #include "state/session.h"
 
@@ -36,10 +37,11 @@ void Session::newGame() {
   game.set(Quantity::kasa, titleMenuDraw(18000, 9000));
   game.set(Quantity::zisk, titleMenuDraw(3, 1));
 
-  if (const auto look = readDisplaySettings(folders_.player / "data.dat")) {
+  FileFault fault = FileFault::None;
+  if (const auto look = readDisplaySettings(folders_.player / "data.dat", &fault)) {
     game.applyLook(*look);
   } else {
-    ui_.message(Icon::Critical, kFileErrorTitle, kMissingSettings);
+    ui_.message(Icon::Critical, kFileErrorTitle, withCause(kMissingSettings, fault));
   }
   closeScreen(Screen::Menu);
 }

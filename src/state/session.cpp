@@ -6,6 +6,7 @@
 
 #include "files/best_scores.h"
 #include "files/game_files.h"
+#include "state/file_messages.h"
 #include "state/messages.h"
 
 namespace velmoran {
@@ -82,7 +83,7 @@ void Session::showBestScores() {
   if (reading.table) {
     ui_.playSound("top.dat");
   } else {
-    ui_.message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
+    ui_.message(Icon::Critical, kFileErrorTitle, withCause(kMissingBestScores, reading.fault));
   }
 }
 

@@ -2,6 +2,7 @@
 // The screens around a game: the splash screen, the settings screen and the about box.
 #include "files/help_page.h"
 #include "files/settings_file.h"
+#include "state/file_messages.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -36,12 +37,13 @@ void Session::openSettings() {
   // The boxes are filled only when all three values could be read: a box is unticked only by
   // the value 1.
   settingsChecks_ = {};
-  if (const auto values = readSettingsValues(folders_.player / "data.dat")) {
+  FileFault fault = FileFault::None;
+  if (const auto values = readSettingsValues(folders_.player / "data.dat", &fault)) {
     for (std::size_t box = 0; box < settingsChecks_.size(); ++box) {
       settingsChecks_[box] = (*values)[box] != 1;
     }
   } else {
-    ui_.message(Icon::Critical, "CHYBA", kSettingsUnreadable);
+    ui_.message(Icon::Critical, "CHYBA", withCause(kSettingsUnreadable, fault));
   }
   openScreen(Screen::Nastaveni);
 }
@@ -54,8 +56,9 @@ void Session::saveSettings() {
   if (!isOpen(Screen::Nastaveni)) return;
   // A ticked box switches its option on, which "data.dat" stores as 0.
   const DisplaySettings options{settingsChecks_[0], settingsChecks_[1], settingsChecks_[2]};
-  if (!writeDisplaySettings(folders_.player / "data.dat", options)) {
-    ui_.message(Icon::Critical, "CHYBA", kSettingsUnsaved);
+  FileFault fault = FileFault::None;
+  if (!writeDisplaySettings(folders_.player / "data.dat", options, &fault)) {
+    ui_.message(Icon::Critical, "CHYBA", withCause(kSettingsUnsaved, fault));
     return;
   }
   closeScreen(Screen::Nastaveni);

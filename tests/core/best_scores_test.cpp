@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/cp1250.h"
+#include "files/game_files.h"
 #include "test_game_folder.h"
 
 namespace velmoran {
@@ -118,6 +119,31 @@ TEST(BestScores, WritingReplacesTheFileWholeOrNotAtAll) {
   ASSERT_TRUE(writeBestScores(folder / "best.dat", table));
   EXPECT_EQ(folder.readBytes("best.dat"), bestScoresBytes(table));
   EXPECT_FALSE(std::filesystem::exists(folder / "best.dat.tmp"));
+}
+
+// Hand-edited tables as large as the reader takes, with names whose characters grow most when
+// written as references: a game over writes them back below the reader's limit, and they read
+// back as the same table.
+TEST(BestScores, TheLargestTableReadsBackAfterAGameOver) {
+  std::string widestName;
+  for (std::size_t i = 0; i < kLongestRulerName; ++i) widestName += "\U0010FFFF";
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {{"ampersands in quotes", "\"" + std::string(340000, '&') + "\"\r\n30\r\n"},
+               {"control bytes", std::string(340000, '\x0f') + "\r\n30\r\n"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestGameFolder folder;
+    folder.writeBytes("best.dat", c.bytes + "B\r\n20\r\nC\r\n10\r\n");
+    const auto before = readBestScores(folder / "best.dat").table;
+    ASSERT_TRUE(before);
+    ASSERT_EQ(enterReign(folder / "best.dat", widestName, 25), FileFault::None);
+    EXPECT_LE(folder.readBytes("best.dat").size(), kLargestGameFile);
+    const auto after = readBestScores(folder / "best.dat").table;
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->names, (std::array<std::string, 3>{before->names[0], widestName, "B"}));
+  }
 }
 
 }  // namespace

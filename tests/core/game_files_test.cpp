@@ -102,8 +102,10 @@ TEST(GameFiles, ALinkStaysALinkAndItsTargetIsReplaced) {
 TEST(GameFiles, AFifoInAFilesPlaceIsNeverWaitedOn) {
   TestGameFolder folder;
   ASSERT_EQ(::mkfifo((folder / "best.dat").c_str(), 0644), 0);
-  EXPECT_FALSE(readBestScores(folder / "best.dat").table);
-  EXPECT_FALSE(replaceGameFile(folder / "best.dat", "new"));
+  EXPECT_EQ(readBestScores(folder / "best.dat").fault, FileFault::NotAFile);
+  FileFault fault = FileFault::None;
+  EXPECT_FALSE(replaceGameFile(folder / "best.dat", "new", nullptr, &fault));
+  EXPECT_EQ(fault, FileFault::NotAFile);
 }
 
 TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {

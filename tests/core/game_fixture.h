@@ -17,8 +17,10 @@ namespace velmoran::testing {
 
 using Q = Quantity;
 
-inline const std::string kDataTextError = std::string("MSG critical CHYBA ") + kDataTextMissing;
-inline const std::string kBestScoresError = std::string("MSG critical CHYBA ") + kBestScoresMissing;
+inline std::string fileError(const char* sentence, const char* cause) {
+  return "MSG critical CHYBA " + withCause(sentence, cause);
+}
+inline const std::string kDataTextError = fileError(kDataTextMissing, kCauseMissing);
 inline const std::string kBankruptcy = std::string("MSG critical Prohra ") + kBankruptcyText;
 
 // A game folder with a complete small data set, a session on it and the title menu open.

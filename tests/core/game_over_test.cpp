@@ -11,8 +11,9 @@
 namespace velmoran {
 namespace {
 
+using testing::fileError;
 using testing::kBankruptcy;
-using testing::kBestScoresError;
+using testing::kBestScoresMissing;
 using testing::Q;
 using GameOver = testing::GameTest;
 
@@ -44,9 +45,10 @@ TEST_F(GameOver, AnUnreadableTableIsReportedAndLeftAsItWas) {
   const struct {
     const char* name;
     const char* content;  // null: no best.dat
-  } cases[] = {{"missing", nullptr},
-               {"months not a number", "A\n30\nB\nxx\nC\n10\n"},
-               {"five lines", "A\n30\nB\n20\nC\n"}};
+    const char* cause;
+  } cases[] = {{"missing", nullptr, testing::kCauseMissing},
+               {"months not a number", "A\n30\nB\nxx\nC\n10\n", testing::kCauseDamaged},
+               {"five lines", "A\n30\nB\n20\nC\n", testing::kCauseDamaged}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     restart();
@@ -58,7 +60,7 @@ TEST_F(GameOver, AnUnreadableTableIsReportedAndLeftAsItWas) {
     const auto after = logSince(before);
     ASSERT_GE(after.size(), 2u);
     EXPECT_EQ(after[0], kBankruptcy);
-    EXPECT_EQ(after[1], kBestScoresError);
+    EXPECT_EQ(after[1], fileError(kBestScoresMissing, c.cause));
     EXPECT_EQ(ui.linesStartingWith("MSG none Vaše vláda").size(), 0u);
     EXPECT_EQ(session.game(), nullptr);
     EXPECT_TRUE(session.isOpen(Screen::Menu));
@@ -85,7 +87,7 @@ TEST_F(GameOver, AReadOnlyTableIsAFailureAndStaysAsItWas) {
   set(Q::vlada, 99);
   set(Q::kasa, -20000);
   EXPECT_EQ(ui.log.back(), "SCREEN Menu open");
-  EXPECT_TRUE(ui.has(kBestScoresError));
+  EXPECT_TRUE(ui.has(fileError(kBestScoresMissing, testing::kCauseReadOnly)));
   EXPECT_EQ(folder.readBytes("best.dat"), bytes);
   EXPECT_EQ(std::filesystem::status(folder / "best.dat").permissions(),
             std::filesystem::perms::owner_read);
@@ -156,7 +158,7 @@ TEST_F(GameOver, TopThreeShowsWhateverCouldBeReadWithoutTheSound) {
   session.showBestScores();
   EXPECT_EQ(session.bestScoresShown(),
             (std::array<std::string, 6>{"Alois", "30", "Božena", "", "", ""}));
-  EXPECT_EQ(ui.log.back(), kBestScoresError);
+  EXPECT_EQ(ui.log.back(), fileError(kBestScoresMissing, testing::kCauseDamaged));
   EXPECT_FALSE(ui.has("SOUND top.dat"));
   EXPECT_TRUE(session.isOpen(Screen::Prohra));
 }

@@ -49,9 +49,8 @@ TEST_F(GameRules, NewGameWithDefaultNamesStartsFromTheDesignValues) {
 
   std::filesystem::remove(folder / "data.dat");
   restart();  // the game starts all the same
-  EXPECT_EQ(ui.linesStartingWith("MSG"),
-            std::vector<std::string>{
-                "MSG critical CHYBA Bohužel hra nemůže najít soubor kde jse uloženo nastavení."});
+  EXPECT_EQ(ui.linesStartingWith("MSG"), std::vector<std::string>{testing::fileError(
+                                             testing::kSettingsMissing, testing::kCauseMissing)});
   EXPECT_FALSE(game().screen().look.boldInfoText);
   EXPECT_FALSE(session.isOpen(Screen::Menu));
 }
@@ -227,7 +226,10 @@ TEST_F(GameRules, AFileThatCannotBeReadChangesNothing) {
     const double kasa = value(Q::kasa);
     const std::size_t logged = ui.log.size();
     showFile(c.bytes ? "bad.ini" : "chybi.ini");
-    EXPECT_EQ(logSince(logged), std::vector<std::string>{kDataTextError});
+    EXPECT_EQ(logSince(logged),
+              std::vector<std::string>{
+                  c.bytes ? testing::fileError(testing::kDataTextMissing, testing::kCauseDamaged)
+                          : kDataTextError});
     EXPECT_EQ(protocol(), before);
     EXPECT_EQ(game().screen().info, "Otázka");
     EXPECT_EQ(buttons(), "AnoNe");

@@ -17,9 +17,8 @@ using testing::ScriptUi;
 using testing::TestGameFolder;
 using ShellScreens = GameTest;
 
-const std::string kUnreadable = std::string("MSG critical CHYBA ") + testing::kSettingsMissing;
-constexpr char kUnsaved[] =
-    "MSG critical CHYBA Bohužel při ukládání nastavení nastala neznámá chyba";
+const std::string kUnsaved = testing::fileError(
+    "Bohužel při ukládání nastavení nastala neznámá chyba", testing::kCauseNotAFile);
 
 // A save leaves no temporary file behind.
 const std::vector<std::string> kGameFiles = {"best.dat", "data", "data.dat"};
@@ -47,17 +46,18 @@ TEST_F(ShellScreens, SettingsScreenOpensFromTheFile) {
   const struct {
     const char* name;
     std::optional<std::string> content;  // empty: no data.dat
-    const char* ticked;                  // null: unreadable
+    const char* ticked;                  // null: unreadable, for the cause
+    const char* cause = nullptr;
   } cases[] = {{"all on", " 0 \r\n 0 \r\n 0 \r\n", "111"},
                {"all off", "1,1,1", "000"},
                {"2 ticks a box", "2,1,1", "100"},
                {"not a number reads as 0", "1,x,1", "010"},
-               {"missing", std::nullopt, nullptr},
-               {"empty", "", nullptr},
-               {"two values", "0,0", nullptr},
-               {"256", "0,0,256", nullptr},
-               {"negative", "-1,0,0", nullptr},
-               {"a folder", "<folder>", nullptr}};
+               {"missing", std::nullopt, nullptr, testing::kCauseMissing},
+               {"empty", "", nullptr, testing::kCauseDamaged},
+               {"two values", "0,0", nullptr, testing::kCauseDamaged},
+               {"256", "0,0,256", nullptr, testing::kCauseDamaged},
+               {"negative", "-1,0,0", nullptr, testing::kCauseDamaged},
+               {"a folder", "<folder>", nullptr, testing::kCauseNotAFile}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove_all(folder / "data.dat");
@@ -71,7 +71,9 @@ TEST_F(ShellScreens, SettingsScreenOpensFromTheFile) {
     ASSERT_TRUE(session.isOpen(Screen::Nastaveni));
     EXPECT_EQ(ticks(session.settingsChecks()), c.ticked ? c.ticked : "000");
     std::vector<std::string> expected = {"SCREEN nastaveni open"};
-    if (!c.ticked) expected.insert(expected.begin(), kUnreadable);
+    if (!c.ticked) {
+      expected.insert(expected.begin(), testing::fileError(testing::kSettingsMissing, c.cause));
+    }
     EXPECT_EQ(ui.log, expected);
     if (c.content && c.content != "<folder>") {
       EXPECT_EQ(folder.readBytes("data.dat"), *c.content);
@@ -102,6 +104,23 @@ TEST_F(ShellScreens, SavingWritesTheBoxesAndClosesTheScreen) {
     EXPECT_FALSE(session.isOpen(Screen::Nastaveni));
   }
   EXPECT_EQ(folder.fileNames(), kGameFiles);
+}
+
+// An unpacked mod whose data.dat links to a file of another kind: the screen says so on
+// opening, and "Uložit" says why it leaves the file alone.
+TEST_F(ShellScreens, ALinkToAnotherFileIsNeverSavedThrough) {
+  folder.writeBytes("../v.txt", "precious");
+  std::filesystem::remove(folder / "data.dat");
+  std::filesystem::create_symlink("../v.txt", folder / "data.dat");
+  session.openSettings();
+  session.saveSettings();
+  EXPECT_EQ(ui.linesStartingWith("MSG"),
+            (std::vector<std::string>{
+                testing::fileError(testing::kSettingsMissing, testing::kCauseDamaged),
+                testing::fileError("Bohužel při ukládání nastavení nastala neznámá chyba",
+                                   testing::kCauseLink)}));
+  EXPECT_TRUE(session.isOpen(Screen::Nastaveni));
+  EXPECT_EQ(folder.readBytes("../v.txt"), "precious");
 }
 
 TEST_F(ShellScreens, AFailedSaveIsReportedAndLosesNothing) {

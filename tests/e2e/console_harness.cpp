@@ -88,13 +88,9 @@ std::string messageLine(const std::string& icon, const std::string& title,
   return line;
 }
 
-Transcript play(const TestGameFolder& folder, const std::string& script) {
-  const fs::path scriptFile = folder.scratch() / "script";
-  const fs::path transcriptFile = folder.scratch() / "transcript";
-  writeAll(scriptFile, script);
-  const std::string command = "cd " + quoted(folder.path()) + " && " + quoted(VELMORAN_CONSOLE) +
-                              " < " + quoted(scriptFile) + " > " + quoted(transcriptFile);
-  const int status = std::system(command.c_str());
+namespace {
+
+Transcript readTranscript(const fs::path& transcriptFile, int status) {
   Transcript t;
   t.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   t.bytes = readAll(transcriptFile);
@@ -109,6 +105,38 @@ Transcript play(const TestGameFolder& folder, const std::string& script) {
   const Lines splash = {"SCREEN | splash | open", "SCREEN | splash | closed"};
   if (t.slice(0, splash.size()) == splash) t.lines.erase(t.lines.begin(), t.lines.begin() + 2);
   return t;
+}
+
+}  // namespace
+
+Transcript play(const TestGameFolder& folder, const std::string& script) {
+  const fs::path scriptFile = folder.scratch() / "script";
+  const fs::path transcriptFile = folder.scratch() / "transcript";
+  writeAll(scriptFile, script);
+  const std::string command = "cd " + quoted(folder.path()) + " && " + quoted(VELMORAN_CONSOLE) +
+                              " < " + quoted(scriptFile) + " > " + quoted(transcriptFile);
+  return readTranscript(transcriptFile, std::system(command.c_str()));
+}
+
+std::vector<Transcript> playAtOnce(const TestGameFolder& folder,
+                                   const std::vector<std::string>& scripts) {
+  std::string command = "cd " + quoted(folder.path()) + " || exit 1; ";
+  std::string waits = "s=0; ";
+  for (std::size_t i = 0; i < scripts.size(); ++i) {
+    const fs::path scriptFile = folder.scratch() / ("script" + std::to_string(i));
+    writeAll(scriptFile, scripts[i]);
+    command += quoted(VELMORAN_CONSOLE) + " < " + quoted(scriptFile) + " > " +
+               quoted(folder.scratch() / ("transcript" + std::to_string(i))) + " & p" +
+               std::to_string(i) + "=$!; ";
+    waits += "wait $p" + std::to_string(i) + " || s=1; ";
+  }
+  const int status = std::system((command + waits + "exit $s").c_str());
+  std::vector<Transcript> transcripts;
+  for (std::size_t i = 0; i < scripts.size(); ++i) {
+    transcripts.push_back(
+        readTranscript(folder.scratch() / ("transcript" + std::to_string(i)), status));
+  }
+  return transcripts;
 }
 
 void writeCraftedSet(const TestGameFolder& folder) {

@@ -39,6 +39,11 @@ std::string messageLine(const std::string& icon, const std::string& title, const
 
 // Runs the terminal edition in the game folder on `script` and reads its transcript.
 Transcript play(const TestGameFolder& folder, const std::string& script);
+// Runs one copy of the terminal edition a script in the same game folder, all at once, and
+// reads their transcripts once every copy has ended; each carries the exit status of them all
+// (0 when every copy ended well).
+std::vector<Transcript> playAtOnce(const TestGameFolder& folder,
+                                   const std::vector<std::string>& scripts);
 
 // A minimal data set whose texts name their files: "Událost nahodaN" (money -10 N, Ok ends the
 // month), "Zpráva nahodN" (money 5 N, Ok ends the month), a welcome text with a plain Ok, the

@@ -13,19 +13,22 @@
 namespace velmoran::e2e {
 namespace {
 
-const std::string kMissingDataText =
-    messageLine("critical", testing::kFileError, testing::kDataTextMissing);
-const std::string kMissingBestScores =
-    messageLine("critical", testing::kFileError, testing::kBestScoresMissing);
-const std::string kMissingSettings =
-    messageLine("critical", testing::kFileError, testing::kSettingsMissing);
-
 // Bytes of a damaged file; no value: no file at all; "/": a folder in its place.
 struct Damage {
   std::string name;
   std::optional<std::string> bytes;
   friend void PrintTo(const Damage& c, std::ostream* os) { *os << c.name; }
 };
+
+const Damage kNoFile{"Missing", std::nullopt};
+
+// The error box for a damaged file, with the cause it names on its last line.
+std::string fileError(const char* sentence, const Damage& damage) {
+  const char* cause = !damage.bytes          ? testing::kCauseMissing
+                      : *damage.bytes == "/" ? testing::kCauseNotAFile
+                                             : testing::kCauseDamaged;
+  return messageLine("critical", testing::kFileError, testing::withCause(sentence, cause));
+}
 
 void place(const TestGameFolder& folder, const std::string& file, const Damage& damage) {
   folder.remove(file);
@@ -95,7 +98,7 @@ TEST_P(DamagedDataTexts, ReportTheErrorAndKeepThePanel) {
   const auto states = t.states();
   ASSERT_EQ(states.size(), 3u);
   for (std::size_t i = 1; i < 3; ++i) {
-    EXPECT_EQ(t.between(i - 1), Lines{kMissingDataText});
+    EXPECT_EQ(t.between(i - 1), Lines{fileError(testing::kDataTextMissing, GetParam())});
     for (const char* q : {"info", "buttons", "kasa", "vlada", "rozpocet2"}) {
       EXPECT_EQ(states[i].at(q), states[0].at(q)) << q;
     }
@@ -128,7 +131,7 @@ TEST(DamagedDataTexts, MissingEventTextStillEndsTheMonth) {
   const auto t = play(folder, std::string(kStart) + "state\nok\nstate\n");
   const auto states = t.states();
   ASSERT_EQ(states.size(), 2u);
-  EXPECT_EQ(t.between(0), Lines{kMissingDataText});
+  EXPECT_EQ(t.between(0), Lines{fileError(testing::kDataTextMissing, kNoFile)});
   const State& after = states[1];
   EXPECT_EQ(after.at("vlada"), "2");
   EXPECT_EQ(after.at("info"), "Vítejte");
@@ -146,27 +149,31 @@ TEST_P(DamagedBestScores, ReportTheErrorAndStayUntouched) {
   place(folder, "best.dat", GetParam());
   const auto filesBefore = folder.fileNames();
   const bool isFile = GetParam().bytes && *GetParam().bytes != "/";
+  const std::string error = fileError(testing::kBestScoresMissing, GetParam());
 
   const auto top = play(folder, "top3\nprohra-ok\n");
   EXPECT_EQ(top.lines.at(1), "SCREEN | prohra | open");
-  EXPECT_TRUE(top.has(kMissingBestScores));
+  EXPECT_TRUE(top.has(error));
   EXPECT_EQ(top.lines.back(), "SCREEN | prohra | closed");
 
   const auto over = play(
       folder, std::string(kStart) + "set vlada 40\nset kasa -15001\nstate\n" + kStart + "state\n");
   EXPECT_EQ(over.exitStatus, 0);
-  const auto error = over.find(kMissingBestScores);
-  ASSERT_LT(error, over.lines.size());
-  EXPECT_EQ(over.lines.at(error - 1),
+  const auto shown = over.find(error);
+  ASSERT_LT(shown, over.lines.size());
+  EXPECT_EQ(over.lines.at(shown - 1),
             "MSG | critical | Prohra | Prohráls.\\n Tvá zem zkrachovala.");
-  Lines next(over.lines.begin() + error + 1, over.lines.begin() + error + 3);
+  Lines next(over.lines.begin() + shown + 1, over.lines.begin() + shown + 3);
   std::sort(next.begin(), next.end());
   EXPECT_EQ(next, (Lines{"SCREEN | Menu | open", "SCREEN | main | closed"}));
   EXPECT_FALSE(over.hasPrefix("MSG | none | Vaše vláda"));
   EXPECT_FALSE(over.has("SCREEN | prohra | open"));
-  EXPECT_EQ(over.lines.at(error + 3), "ERR | hra neběží");
+  EXPECT_EQ(over.lines.at(shown + 3), "ERR | hra neběží");
   EXPECT_EQ(over.states().size(), 1u);  // and the next game starts
-  EXPECT_EQ(folder.fileNames(), filesBefore);
+  auto filesAfter = filesBefore;
+  filesAfter.push_back("best.dat.lock");
+  std::sort(filesAfter.begin(), filesAfter.end());
+  EXPECT_EQ(folder.fileNames(), filesAfter);
   if (isFile) {
     EXPECT_EQ(folder.readBytes("best.dat"), *GetParam().bytes);
   }
@@ -192,9 +199,10 @@ TEST(SettingsFile, MissingOrUnreadableStillStartsTheGame) {
     place(folder, "data.dat", damage);
     const auto t = play(folder, "start\nJan\n\nstate\n");
     EXPECT_EQ(t.exitStatus, 0);
-    const Lines expected = damage.name == "Good"
-                               ? Lines{"SCREEN | Menu | closed"}
-                               : Lines{kMissingSettings, "SCREEN | Menu | closed"};
+    const Lines expected =
+        damage.name == "Good"
+            ? Lines{"SCREEN | Menu | closed"}
+            : Lines{fileError(testing::kSettingsMissing, damage), "SCREEN | Menu | closed"};
     EXPECT_EQ(Lines(t.lines.begin() + 5, t.lines.begin() + 5 + expected.size()), expected);
     ASSERT_EQ(t.states().size(), 1u);
     EXPECT_EQ(t.states()[0].at("jmeno"), "Jan");
@@ -229,7 +237,7 @@ TEST_P(RulerNames, ComeBackFromTheBestScoresUnchanged) {
   EXPECT_EQ(Lines(later.lines.begin() + 2, later.lines.begin() + 5), table);
   const Lines after = {"TOP | Druhý | 40", "TOP | Ala | 30", "TOP | " + r.shown + " | 25"};
   EXPECT_EQ(Lines(later.lines.end() - 3, later.lines.end()), after);
-  EXPECT_EQ(folder.fileNames(), (Lines{"best.dat", "data", "data.dat"}));
+  EXPECT_EQ(folder.fileNames(), (Lines{"best.dat", "best.dat.lock", "data", "data.dat"}));
 }
 
 const RulerName kInvalidUtf8{"InvalidUtf8",

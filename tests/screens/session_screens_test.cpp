@@ -131,7 +131,9 @@ class SessionScreensTest : public QObject {
     QCOMPARE(run.ui.messages.size(), std::size_t{1});
     QCOMPARE(run.ui.messages[0].icon, Icon::Critical);
     QCOMPARE(run.ui.messages[0].title, std::string(velmoran::testing::kFileError));
-    QCOMPARE(run.ui.messages[0].text, std::string(velmoran::testing::kSettingsMissing));
+    QCOMPARE(run.ui.messages[0].text,
+             velmoran::testing::withCause(velmoran::testing::kSettingsMissing,
+                                          velmoran::testing::kCauseMissing));
     QVERIFY(run.window(Screen::Main));
     QVERIFY(!run.window(Screen::Menu));
     QVERIFY(!run.control<QWidget>(Screen::Main, "info")->font().bold());
@@ -257,7 +259,9 @@ class SessionScreensTest : public QObject {
     QVERIFY(run.window(Screen::Prohra));
     QCOMPARE(run.ui.messages.size(), std::size_t{1});
     QCOMPARE(run.ui.messages[0].title, std::string(velmoran::testing::kFileError));
-    QCOMPARE(run.ui.messages[0].text, std::string(velmoran::testing::kBestScoresMissing));
+    QCOMPARE(run.ui.messages[0].text,
+             velmoran::testing::withCause(velmoran::testing::kBestScoresMissing,
+                                          velmoran::testing::kCauseMissing));
     QCOMPARE(run.control<QLineEdit>(Screen::Prohra, "jm0")->text(), QString());
   }
 };

@@ -66,10 +66,12 @@ bool isNumber(const std::string& text) {
          std::isfinite(value);
 }
 
+// The lock file that the first game over makes beside best.dat stays, as it should.
 std::vector<std::string> namesIn(const fs::path& folder) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
+    const std::string name = entry.path().filename().string();
+    if (name != "best.dat.lock") names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;
