@@ -113,7 +113,7 @@ void Game::info_Change(bool textChanged) {
 
 bool Game::otevri() {
   WorkingVars& v = vars();
-  const auto bytes = readGameFile(session_.folders().texts / v.textFileName);
+  const auto bytes = readGameFile(session_.folders().textFile(v.textFileName));
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingDataText);
