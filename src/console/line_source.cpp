@@ -8,13 +8,27 @@ namespace velmoran {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // A control character as \x and two hex digits of its code point: ESC is \x1B.
 void appendHexEscape(std::string& out, unsigned char codePoint) {
-  constexpr char kHexDigits[] = "0123456789ABCDEF";
   out += "\\x";
   out += kHexDigits[codePoint >> 4];
   out += kHexDigits[codePoint & 0x0F];
+}
+
+// The characters that reorder the text after them on the terminal, so that what it shows
+// differs from what the line holds: the embeddings, overrides and isolates, and the marks.
+bool isBidirectionalControl(char32_t c) {
+  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+         c == 0x200F || c == 0x061C;
+}
+
+// A character as \u{XXXX}, its code point in four hex digits: U+202E is \u{202E}.
+void appendCodePointEscape(std::string& out, char32_t codePoint) {
+  out += "\\u{";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kHexDigits[(codePoint >> shift) & 0x0F];
+  out += '}';
 }
 
 std::string validUtf8(const std::string& bytes) {
@@ -53,22 +67,21 @@ std::optional<std::string> LineSource::next() {
 std::string transcriptField(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    // The C1 controls U+0080..U+009F are the two bytes C2 80..C2 9F in UTF-8.
-    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
-                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-    if (byte == '\n') {
+  const std::u32string codePoints = utf8CodePoints(validUtf8(text)).value_or(U"");
+  for (const char32_t c : codePoints) {
+    if (c == '\n') {
       out += "\\n";
-    } else if (byte == '\r') {
+    } else if (c == '\r') {
       out += "\\r";
-    } else if (byte < 0x20 || byte == 0x7F) {
-      appendHexEscape(out, byte);
-    } else if (c1) {
-      appendHexEscape(out, static_cast<unsigned char>(text[++i]));
+    } else if (c == '\\' || c == '|') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+      appendHexEscape(out, static_cast<unsigned char>(c));
+    } else if (isBidirectionalControl(c)) {
+      appendCodePointEscape(out, c);
     } else {
-      out += text[i];
+      appendUtf8(out, c);
     }
   }
   return out;

@@ -2,6 +2,7 @@
 #include "data_check/folder_check.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -19,8 +20,8 @@ namespace {
 // A name this close to one the game asks for is likely that name misspelt.
 constexpr std::size_t kLikelyTypo = 2;
 
-std::string shownPath(const fs::path& folder, const std::string& name) {
-  return (folder / "data" / name).lexically_normal().generic_string();
+std::string shownPath(const fs::path& file) {
+  return file.lexically_normal().generic_string();
 }
 
 // The menu caption without the runs of blanks that set the prices in a column.
@@ -65,7 +66,7 @@ std::size_t editDistance(const std::string& a, const std::string& b) {
 
 class FolderCheck {
  public:
-  explicit FolderCheck(const fs::path& folder) : folder_(folder) {}
+  explicit FolderCheck(const GameFolders& folders) : folders_(folders) {}
 
   std::vector<Problem> run() {
     for (const DataFile& file : dataFiles()) checkFile(file);
@@ -75,11 +76,11 @@ class FolderCheck {
 
  private:
   void report(const std::string& name, const std::string& message) {
-    problems_.push_back({shownPath(folder_, name), 1, message});
+    problems_.push_back({shownPath(folders_.textFile(name)), 1, message});
   }
 
   void checkFile(const DataFile& file) {
-    const fs::path path = folder_ / "data" / file.name;
+    const fs::path path = folders_.textFile(file.name);
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status)) {
@@ -92,19 +93,20 @@ class FolderCheck {
     if (!bytes) {
       return report(file.name, "soubor nejde přečíst (chybí práva, nebo má přes 1 MiB)");
     }
-    for (Problem& problem : checkDataText(shownPath(folder_, file.name), file, *bytes)) {
+    for (Problem& problem : checkDataText(shownPath(path), file, *bytes)) {
       problems_.push_back(std::move(problem));
     }
   }
 
   void checkUnknownFiles() {
-    std::vector<std::string> unknown;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder_ / "data", ec), end; !ec && it != end; it.increment(ec)) {
-      const std::string name = it->path().filename().string();
-      if (!findDataFile(name)) unknown.push_back(name);
+    std::set<std::string> unknown;
+    for (const fs::path& texts : {folders_.texts, folders_.installedTexts}) {
+      std::error_code ec;
+      for (fs::directory_iterator it(texts, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!findDataFile(name)) unknown.insert(name);
+      }
     }
-    std::sort(unknown.begin(), unknown.end());
     for (const std::string& name : unknown) {
       std::string message = "tento soubor hra nikdy nečte";
       for (const std::string& wanted : missing_) {
@@ -117,15 +119,15 @@ class FolderCheck {
     }
   }
 
-  const fs::path& folder_;
+  const GameFolders& folders_;
   std::vector<std::string> missing_;
   std::vector<Problem> problems_;
 };
 
 }  // namespace
 
-std::vector<Problem> checkGameFolder(const fs::path& folder) {
-  return FolderCheck(folder).run();
+std::vector<Problem> checkGameFolder(const GameFolders& folders) {
+  return FolderCheck(folders).run();
 }
 
 }  // namespace velmoran

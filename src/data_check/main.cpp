@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velmoran-data-check: checks the data texts of a game folder for the people who edit them, and
-// tells every problem as `file:line: message`.
+// velmoran-data-check: checks the data texts of a game folder, or of a player's own data/ over
+// the installation's, for the people who edit them, and tells every problem as
+// `file:line: message`.
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "data_check/folder_check.h"
 #include "files/data_files.h"
+#include "files/game_folders.h"
 
 namespace {
 
@@ -16,9 +18,27 @@ constexpr int kCannotCheck = 2;
 
 constexpr char kUsage[] =
     "Použití: velmoran-data-check [SLOŽKA]\n"
-    "Zkontroluje texty hry ve složce SLOŽKA/data (bez SLOŽKY v této složce) a každý problém\n"
-    "vypíše jako soubor:řádek: zpráva. Vrací 0, je-li vše v pořádku, 1 při problémech\n"
-    "a 2, nejde-li kontrolovat.\n";
+    "Zkontroluje texty hry ve složce SLOŽKA/data (bez SLOŽKY texty, které čte hra spuštěná\n"
+    "v této složce). Ve vaší složce hry a ve složce instalace to jsou vaše texty, a kde žádný\n"
+    "nemáte, texty instalace. Každý problém vypíše jako soubor:řádek: zpráva. Vrací 0, je-li\n"
+    "vše v pořádku, 1 při problémech a 2, nejde-li kontrolovat.\n";
+
+namespace fs = std::filesystem;
+
+// The texts the game reads when it uses that folder: in the installation's own folder or the
+// player's, the player's texts over the installation's; any other folder alone. Without a
+// folder, the texts of the game started here.
+velmoran::GameFolders foldersToCheck(const std::string& argument) {
+  const auto installed = velmoran::installationOfThisRun();
+  const fs::path player = velmoran::playerFolderOfThisRun();
+  if (argument.empty()) return velmoran::findGameFolders(".", installed, player);
+  std::error_code ec;
+  if (installed &&
+      (fs::equivalent(argument, *installed, ec) || fs::equivalent(argument, player, ec))) {
+    return velmoran::findGameFolders(argument, installed, player);
+  }
+  return velmoran::GameFolders(argument);
+}
 
 }  // namespace
 
@@ -32,14 +52,14 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return kCannotCheck;
   }
-  const std::filesystem::path folder = argument.empty() ? "." : argument;
+  const velmoran::GameFolders folders = foldersToCheck(argument);
   std::error_code ec;
-  if (!std::filesystem::is_directory(folder / "data", ec)) {
-    std::cerr << "velmoran-data-check: ve složce " << folder.string()
+  if (!fs::is_directory(folders.texts, ec) && !fs::is_directory(folders.installedTexts, ec)) {
+    std::cerr << "velmoran-data-check: ve složce " << (argument.empty() ? "." : argument)
               << " není složka data s texty hry\n";
     return kCannotCheck;
   }
-  const auto problems = velmoran::checkGameFolder(folder);
+  const auto problems = velmoran::checkGameFolder(folders);
   for (const auto& problem : problems) std::cout << velmoran::formatted(problem) << '\n';
   if (!problems.empty()) {
     std::cerr << "Problémů: " << problems.size() << '\n';

@@ -17,15 +17,20 @@ bool isDirectory(const fs::path& path) {
   return fs::is_directory(path, ec);
 }
 
+bool sameFolder(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return fs::equivalent(a, b, ec);
+}
+
 // The player's first start: the shipped best scores and settings become theirs. A failure
 // leaves the file missing, which the game reports when it needs it.
-void copyDefaults(const fs::path& shipped, const fs::path& player) {
+void copyDefaults(const fs::path& defaults, const fs::path& player) {
   std::error_code ec;
   fs::create_directories(player, ec);
   for (const char* name : {"best.dat", "data.dat"}) {
-    if (fs::exists(player / name, ec) || !fs::exists(shipped / name, ec)) continue;
+    if (fs::exists(player / name, ec) || !fs::exists(defaults / name, ec)) continue;
     // Through the game's own writer: a first start killed halfway leaves no part of a file.
-    if (const auto bytes = readGameFile(shipped / name)) replaceGameFile(player / name, *bytes);
+    if (const auto bytes = readGameFile(defaults / name)) replaceGameFile(player / name, *bytes);
   }
 }
 
@@ -39,15 +44,33 @@ fs::path playerFolder(const char* home, const char* xdgDataHome) {
   return homeFolder / ".local" / "share" / "velmoran";
 }
 
-GameFolders locateGameFolders(const fs::path& working, const std::optional<fs::path>& installed,
-                              const fs::path& player) {
+fs::path GameFolders::textFile(const std::string& name) const {
   std::error_code ec;
-  if (fs::is_regular_file(working / "data" / "welcome.ini", ec) || !installed) {
+  const bool there = fs::exists(fs::symlink_status(texts / name, ec));
+  return there || installedTexts.empty() ? texts / name : installedTexts / name;
+}
+
+GameFolders findGameFolders(const fs::path& working, const std::optional<fs::path>& installed,
+                            const fs::path& player) {
+  if (!installed) return GameFolders(working);
+  // Neither the installation's folder nor the player's is a game folder of its own, though
+  // both hold data/: the game would then write into the package, or miss the installation's
+  // texts beside the one the player changed.
+  std::error_code ec;
+  if (fs::is_regular_file(working / "data" / "welcome.ini", ec) &&
+      !sameFolder(working, *installed) && !sameFolder(working, player)) {
     return GameFolders(working);
   }
-  copyDefaults(*installed, player);
   const fs::path texts = isDirectory(player / "data") ? player / "data" : *installed / "data";
-  return GameFolders(*installed, texts, player);
+  return GameFolders(*installed, texts, player, *installed / "data");
+}
+
+GameFolders locateGameFolders(const fs::path& working, const std::optional<fs::path>& installed,
+                              const fs::path& player) {
+  GameFolders folders = findGameFolders(working, installed, player);
+  // What the installation gives a new player lies under a folder no player's file shares.
+  if (installed && folders.player == player) copyDefaults(*installed / "defaults", player);
+  return folders;
 }
 
 std::optional<fs::path> installedGameFolder(const fs::path& program) {
@@ -56,12 +79,20 @@ std::optional<fs::path> installedGameFolder(const fs::path& program) {
   return shipped;
 }
 
+std::optional<fs::path> installationOfThisRun() {
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::nullopt : installedGameFolder(program);
+}
+
+fs::path playerFolderOfThisRun() {
+  return playerFolder(std::getenv("HOME"), std::getenv("XDG_DATA_HOME"));
+}
+
 GameFolders gameFoldersOfThisRun() {
-  std::error_code noProgram, noWorkingFolder;
-  const fs::path program = fs::read_symlink("/proc/self/exe", noProgram);
-  const fs::path working = fs::current_path(noWorkingFolder);
-  return locateGameFolders(working, noProgram ? std::nullopt : installedGameFolder(program),
-                           playerFolder(std::getenv("HOME"), std::getenv("XDG_DATA_HOME")));
+  std::error_code ec;
+  const fs::path working = fs::current_path(ec);
+  return locateGameFolders(working, installationOfThisRun(), playerFolderOfThisRun());
 }
 
 }  // namespace velmoran

@@ -24,7 +24,8 @@ TEST(GameFolders, PlayerFolderFollowsXdgDataHome) {
 }
 
 // An installation beside the test's game folder: prefix/bin/velmoran and
-// prefix/share/velmoran with its data texts, best scores and settings; a working folder that
+// prefix/share/velmoran with its data texts and the defaults of the best scores and settings;
+// a working folder that
 // is no game folder; the player's folder.
 class Installed : public ::testing::Test {
  protected:
@@ -32,8 +33,9 @@ class Installed : public ::testing::Test {
     fs::create_directories(prefix / "bin");
     fs::create_directories(shipped / "data");
     write(shipped / "data" / "welcome.ini", "0\r\n\"Vítej\"\r\n1, 0, 0\r\n");
-    write(shipped / "best.dat", "A\n3\nB\n2\nC\n1\n");
-    write(shipped / "data.dat", "1,1,1");
+    fs::create_directories(shipped / "defaults");
+    write(shipped / "defaults" / "best.dat", "A\n3\nB\n2\nC\n1\n");
+    write(shipped / "defaults" / "data.dat", "1,1,1");
     fs::create_directories(working);
   }
 
@@ -45,9 +47,10 @@ class Installed : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  GameFolders locate() const {
-    return locateGameFolders(working, installedGameFolder(prefix / "bin" / "velmoran"), player);
+  GameFolders locate(const fs::path& start) const {
+    return locateGameFolders(start, installedGameFolder(prefix / "bin" / "velmoran"), player);
   }
+  GameFolders locate() const { return locate(working); }
 
   TestGameFolder root;
   const fs::path prefix = root.scratch() / "prefix";
@@ -71,6 +74,21 @@ TEST_F(Installed, ThePlayersFilesAndTextsWin) {
   const GameFolders folders = locate();
   EXPECT_EQ(folders.texts, player / "data");
   EXPECT_EQ(read(player / "best.dat"), "mine");
+}
+
+// A player who changed one text keeps the installation's others, wherever the game starts:
+// neither the installation's own folder nor the player's is a game folder.
+TEST_F(Installed, EachTextComesFromThePlayerWhenThereElseFromTheInstallation) {
+  write(shipped / "data" / "nahoda1.ini", "0\r\n\"Událost\"\r\n1, 0, 1\r\n");
+  fs::create_directories(player / "data");
+  write(player / "data" / "welcome.ini", "0\r\n\"Moje\"\r\n1, 0, 0\r\n");
+  for (const fs::path& start : {working, shipped, player}) {
+    const GameFolders folders = locate(start);
+    EXPECT_EQ(folders.player, player) << start;
+    EXPECT_EQ(folders.textFile("welcome.ini"), player / "data" / "welcome.ini") << start;
+    EXPECT_EQ(folders.textFile("nahoda1.ini"), shipped / "data" / "nahoda1.ini") << start;
+  }
+  EXPECT_FALSE(fs::exists(shipped / "best.dat"));
 }
 
 TEST_F(Installed, AGameFolderIsUsedAsItIs) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -161,6 +162,25 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OneFaultAtATime, DataCheck, ::testing::ValuesIn(kCases), caseName);
+
+// A player's data/ with a few texts of their own over the installation's: each text is checked
+// where the game reads it, and each problem names that file's folder.
+TEST(DataCheckOfAPlayersTexts, NamesTheFolderOfEachProblem) {
+  TestGameFolder installed;
+  for (const DataFile& file : dataFiles()) installed.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  installed.writeText("data/nahoda1.ini", "88\r\n\"Text\"\r\n1, 0, 0\r\n");
+  installed.writeText("data/nahoda2.ini", "88\r\n\"Text\"\r\n1, 0, 0\r\n");
+  const std::filesystem::path player = installed.scratch() / "player";
+  std::filesystem::create_directories(player / "data");
+  std::ofstream(player / "data" / "nahoda2.ini") << "0\r\n\"Text \"\r\n1, 0, 1\r\n";
+  std::ofstream(player / "data" / "nahodaa3.ini") << "0\r\n\"Text \"\r\n1, 0, 1\r\n";
+  const GameFolders folders(installed.path(), player / "data", player, installed / "data");
+  const std::vector<Problem> found = checkGameFolder(folders);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].file, (installed / "data/nahoda1.ini").string());
+  EXPECT_EQ(found[0].message.rfind("otázka s kódem 88", 0), 0u);
+  EXPECT_EQ(found[1].file, (player / "data/nahodaa3.ini").string());
+}
 
 }  // namespace
 }  // namespace velmoran

@@ -255,6 +255,12 @@ INSTANTIATE_TEST_SUITE_P(
         RulerName{"Escape", "\x1b[2J\x1b]0;x\x07Vůdce", "\\x1B[2J\\x1B]0;x\\x07Vůdce"},
         RulerName{"Delete", "a\x7f\x01", "a\\x7F\\x01"},
         RulerName{"C1Controls", "a\u009b2J\u0085b\u00a0", "a\\x9B2J\\x85b\u00a0"},
+        // Each text reads one way only: a typed escape is not an escape, a name does not
+        // reorder the line or split its fields.
+        RulerName{"Backslash", "a\\x1Bd\\", "a\\\\x1Bd\\\\"},
+        RulerName{"Bidirectional", "\u202Ea\u2066b\u200Fc\u061C",
+                  "\\u{202E}a\\u{2066}b\\u{200F}c\\u{061C}"},
+        RulerName{"Bar", "Jan | 99", "Jan \\| 99"},
         RulerName{"Lookalike", "&#382; &amp; \"&#65;\"", "&#382; &amp; \"&#65;\""},
         RulerName{"Cancelled", "<cancel>", ""}, kInvalidUtf8),
     [](const auto& info) { return info.param.name; });
