@@ -6,7 +6,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "data_check/chronicle_texts_check.h"
 #include "data_check/record_check.h"
+#include "files/chronicle_texts.h"
 #include "files/data_files.h"
 #include "files/game_files.h"
 
@@ -69,6 +71,7 @@ class FolderCheck {
 
   std::vector<Problem> run() {
     for (const DataFile& file : dataFiles()) checkFile(file);
+    for (Problem& problem : checkChronicleTexts(folder_)) problems_.push_back(std::move(problem));
     checkUnknownFiles();
     return problems_;
   }
@@ -102,7 +105,7 @@ class FolderCheck {
     std::error_code ec;
     for (fs::directory_iterator it(folder_ / "data", ec), end; !ec && it != end; it.increment(ec)) {
       const std::string name = it->path().filename().string();
-      if (!findDataFile(name)) unknown.push_back(name);
+      if (!findDataFile(name) && name != kChronicleTextsFile) unknown.push_back(name);
     }
     std::sort(unknown.begin(), unknown.end());
     for (const std::string& name : unknown) {

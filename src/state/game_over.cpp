@@ -28,9 +28,12 @@ void Game::GameOver() {
   const auto reading = readBestScores(path);
   // The months the ruler is told are the months the table keeps.
   const long long months = monthsRuled(value(Quantity::vlada));
-  const bool recorded =
-      reading.table &&
-      writeBestScores(path, enterResult(*reading.table, text(Quantity::jmeno), months));
+  const auto table =
+      reading.table
+          ? std::optional<BestScores>(enterResult(*reading.table, text(Quantity::jmeno), months))
+          : std::nullopt;
+  const bool recorded = table && writeBestScores(path, *table);
+  session_.endReign(finishChronicle(months), recorded ? table : reading.table);
   if (!recorded) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
     session_.closeScreen(Screen::Main);
@@ -39,6 +42,7 @@ void Game::GameOver() {
   }
   ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + std::to_string(months) + " měsíců.");
   session_.showBestScores();
+  session_.showEndedReign();
   session_.closeScreen(Screen::Main);
   throw GameEnded{};
 }

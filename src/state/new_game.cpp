@@ -37,6 +37,7 @@ void Session::newGame() {
     ui_.message(Icon::Critical, kFileErrorTitle, kMissingSettings);
   }
   closeScreen(Screen::Menu);
+  game.recordMonthFigures();
 }
 
 }  // namespace velmoran
