@@ -33,13 +33,15 @@ void Game::GameOver() {
           ? std::optional<BestScores>(enterResult(*reading.table, text(Quantity::jmeno), months))
           : std::nullopt;
   const bool recorded = table && writeBestScores(path, *table);
-  session_.endReign(finishChronicle(months), recorded ? table : reading.table);
   if (!recorded) {
     ui().message(Icon::Critical, kFileErrorTitle, kMissingBestScores);
     session_.closeScreen(Screen::Main);
     session_.openScreen(Screen::Menu);
     throw GameEnded{};
   }
+  // A reign whose score could not be kept leaves no chronicle either: the game folder stays
+  // as the player left it.
+  session_.endReign(finishChronicle(months), table);
   ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + std::to_string(months) + " měsíců.");
   session_.showBestScores();
   session_.showEndedReign();

@@ -141,6 +141,7 @@ class DataCheck : public ::testing::TestWithParam<Case> {};
 TEST_P(DataCheck, ReportsEachProblemAtItsLine) {
   TestGameFolder folder;
   for (const DataFile& file : dataFiles()) folder.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  folder.writeChronicleTexts();
   GetParam().breakIt(folder);
   const std::string prefix = (folder.path() / "data/").string();
   std::vector<std::string> found;
