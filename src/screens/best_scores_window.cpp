@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/best_scores_window.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,11 +58,26 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
                                     kRowTops[row], kClientWidth - 225 - kMonthsLeft);
   }
 
+  for (int row = 0; row < 3; ++row) {
+    QLineEdit* name = fields_[2 * row];
+    name->installEventFilter(this);
+    connect(name, &QLineEdit::returnPressed, this, [this, row] { emit rulerChosen(row); });
+  }
+
   auto* ok = new QPushButton(QStringLiteral("Ok"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
   placeAt(ok, 1800, 3000, 975, 345);
   connect(ok, &QPushButton::clicked, this, &BestScoresWindow::okClicked);
+}
+
+bool BestScoresWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    for (int row = 0; row < 3; ++row) {
+      if (watched == fields_[2 * row]) emit rulerChosen(row);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void BestScoresWindow::showScores(const std::array<std::string, 6>& fields) {

@@ -20,6 +20,11 @@ class BestScoresWindow : public QWidget {
 
  signals:
   void okClicked();
+  // Enter or a double click on the name in `row` (0 to 2): that reign's chronicle.
+  void rulerChosen(int row);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::array<QLineEdit*, 6> fields_{};

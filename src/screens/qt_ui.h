@@ -45,6 +45,11 @@ class QtUi : public QObject, public Ui {
   void gameScreenChanged() override;
   void bestScoresChanged() override;
   void rebellionChanged(const RebellionScreen& sides) override;
+  void showChronicle(const ReignChronicle& chronicle,
+                     const std::vector<ChronicleLine>& lines) override;
+
+  // The chronicle window, while it is open.
+  QWidget* chronicleWindow() const { return chronicle_; }
 
  signals:
   // The player's last action left no screen open: the program is over.
@@ -69,6 +74,7 @@ class QtUi : public QObject, public Ui {
   Session* session_ = nullptr;
   std::array<QPointer<QWidget>, 7> windows_;
   SoundPlayer sound_;
+  QPointer<QWidget> chronicle_;
 };
 
 }  // namespace velmoran

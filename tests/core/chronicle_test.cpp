@@ -39,13 +39,17 @@ const Ending kEndings[] = {
        set(s, Q::par, 9);
        s.menuCommand(MenuEntry::atakk);
      },
-     MomentKind::Victory, {99, 0}, "MSG none VYHRÁLS"},
+     MomentKind::Victory,
+     {99, 0},
+     "MSG none VYHRÁLS"},
     {"lost to Bordánie",
      [](Session& s, [[maybe_unused]] testing::ScriptUi& ui) {
        set(s, Q::brd, 50);
        s.play([](Game& g) { bordanieAttacks(g); });
      },
-     MomentKind::BordanieWon, {50, 0}, "MSG information Porážka Vojska Bordánie"},
+     MomentKind::BordanieWon,
+     {50, 0},
+     "MSG information Porážka Vojska Bordánie"},
     {"lost to a rebellion",
      [](Session& s, [[maybe_unused]] testing::ScriptUi& ui) {
        popularity(s, 0);
@@ -53,15 +57,22 @@ const Ending kEndings[] = {
        s.play([](Game& g) { vzpoura_Form_Load(g); });
        s.vzpouraOk();
      },
-     MomentKind::RebellionWon, {0, 0}, "MSG critical Vzpoura Byl jste poražen!"},
-    {"bankrupt", [](Session& s, [[maybe_unused]] testing::ScriptUi& ui) { set(s, Q::kasa, -15001); }, MomentKind::Bankruptcy,
-     {-15001, 0}, "MSG critical Prohra"},
+     MomentKind::RebellionWon,
+     {0, 0},
+     "MSG critical Vzpoura Byl jste poražen!"},
+    {"bankrupt",
+     [](Session& s, [[maybe_unused]] testing::ScriptUi& ui) { set(s, Q::kasa, -15001); },
+     MomentKind::Bankruptcy,
+     {-15001, 0},
+     "MSG critical Prohra"},
     {"suicide",
      [](Session& s, [[maybe_unused]] testing::ScriptUi& ui) {
        ui.yesNo = {true};
        s.menuCommand(MenuEntry::sebekill);
      },
-     MomentKind::Suicide, {0, 0}, "ASK Sebevražda"},
+     MomentKind::Suicide,
+     {0, 0},
+     "ASK Sebevražda"},
 };
 
 TEST_F(Chronicle, EveryEndingIsToldAsItsTranscriptTellsIt) {
@@ -136,9 +147,11 @@ TEST_F(Chronicle, CommandsAreNotedWithTheirOutcome) {
   session.menuCommand(MenuEntry::sebekill);
   const ReignChronicle c = *newestChronicle(folder.path()).chronicle;
   using K = MomentKind;
-  const std::vector<std::pair<K, std::array<long long, 2>>> expected = {
-      {K::RussiaRefuses, {0, 0}}, {K::WarLost, {12, 10}},  {K::BecameMan, {0, 0}},
-      {K::BecameWoman, {0, 0}},   {K::Suicide, {0, 0}}};
+  const std::vector<std::pair<K, std::array<long long, 2>>> expected = {{K::RussiaRefuses, {0, 0}},
+                                                                        {K::WarLost, {12, 10}},
+                                                                        {K::BecameMan, {0, 0}},
+                                                                        {K::BecameWoman, {0, 0}},
+                                                                        {K::Suicide, {0, 0}}};
   ASSERT_EQ(c.moments.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(c.moments[i].kind, expected[i].first) << i;
