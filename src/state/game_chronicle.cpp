@@ -28,6 +28,7 @@ void Game::recordMonthFigures() {
   if (!session_.recordsChronicles()) return;
   MonthFigures f;
   f.month = whole(value(Quantity::vlada));
+  if (!recorder_.keepsMonth(f.month)) return;
   f.treasury = whole(value(Quantity::kasa));
   f.budget = whole(value(Quantity::rozpocet2));
   f.territory = whole(value(Quantity::Procentu));

@@ -13,7 +13,7 @@ void ReignRecorder::note(const Moment& moment) {
 
 void ReignRecorder::recordMonth(const MonthFigures& figures) {
   auto& rows = chronicle_.figures;
-  if (figures.month % stride_ != 0) return;
+  if (!keepsMonth(figures.month)) return;
   if (!rows.empty() && rows.back().month == figures.month) {
     rows.back() = figures;
     return;
@@ -25,7 +25,7 @@ void ReignRecorder::recordMonth(const MonthFigures& figures) {
       if (row.month % stride_ == 0) rows[kept++] = row;
     }
     rows.resize(kept);
-    if (figures.month % stride_ != 0) return;
+    if (!keepsMonth(figures.month)) return;
   }
   rows.push_back(figures);
 }

@@ -13,6 +13,8 @@ class ReignRecorder {
   // A reign longer than a kept chronicle holds is kept at every second month, then every
   // fourth, and so on, so that the chart still spans all of it.
   void recordMonth(const MonthFigures& figures);
+  // Whether the figures of `month` would be kept, so that a month left out costs nothing.
+  bool keepsMonth(long long month) const { return month % stride_ == 0; }
   // The chronicle so far, under the names and the score of its end.
   ReignChronicle finish(const std::string& ruler, const std::string& country, long long months);
 
