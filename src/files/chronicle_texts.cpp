@@ -88,10 +88,9 @@ class TextsReader {
     }
     const int named = highestNumberNamed(*text);
     if (named < 0 || named > info.numbers) {
-      return report(textLine,
-                    std::string("text „") + info.key + "“ smí mít jen " +
-                        (info.numbers == 0 ? std::string("žádné číslo")
-                                           : "%1" + std::string(info.numbers == 2 ? " a %2" : "")));
+      const char* allowed[] = {"nesmí mít žádné číslo", "smí mít jen číslo %1",
+                               "smí mít jen čísla %1 a %2"};
+      return report(textLine, std::string("text „") + info.key + "“ " + allowed[info.numbers]);
     }
     reading_.texts[*kind] = *text;
   }

@@ -95,7 +95,7 @@ TEST(ChronicleTexts, EachFaultIsToldAtItsLine) {
       {"\r\nneznamy, \"x\"\r\n", 2, "neznámý klíč „neznamy“"},
       {"svatba, \"a\"\r\nsvatba, \"b\"\r\n", 2, "klíč „svatba“ je tu podruhé"},
       {"svatba, bez uvozovek\r\n", 1, "text má být v uvozovkách a ve windows-1250"},
-      {"prodej-bordanu, \"%2 $\"\r\n", 1, "text „prodej-bordanu“ smí mít jen %1"},
+      {"prodej-bordanu, \"%2 $\"\r\n", 1, "text „prodej-bordanu“ smí mít jen číslo %1"},
       {"svatba, \"neuzavřené\r\n", 1, "záznam nejde přečíst: čekám klíč a text v uvozovkách"},
   };
   for (const auto& c : cases) {

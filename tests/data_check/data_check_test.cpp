@@ -45,6 +45,14 @@ std::string words(int count) {
 
 const Case kCases[] = {
     {"a complete set", [](const TestGameFolder&) {}, {}},
+    {"a chronicle text with a number its moment lacks",
+     [](const TestGameFolder& f) {
+       std::string texts = f.readBytes("data/kronika.ini");
+       texts.replace(texts.find("svatba\""), 7, "svatba %1\"");
+       f.writeBytes("data/kronika.ini", texts);
+     },
+     {"kronika.ini:23: text „svatba“ nesmí mít žádné číslo",
+      "kronika.ini:30: chybí text „svatba“"}},
     {"a missing file",
      [](const TestGameFolder& f) { f.remove("data/d-armada.ini"); },
      {"d-armada.ini:1: soubor chybí; hra ho ukazuje po příkazu „Dotace pro armádu 600$“"}},
