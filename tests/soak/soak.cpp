@@ -221,9 +221,12 @@ class SeedRun {
     checkKeptChronicles();
   }
 
-  // The last ten reigns and the three best rulers' at most, every file a whole chronicle.
-  void checkKeptChronicles() const {
+  // The last ten reigns and the three best rulers' at most, every file a whole chronicle. The
+  // files are read again only when a reign has ended since.
+  void checkKeptChronicles() {
     const auto files = keptChronicleFiles(folder_);
+    if (!files.empty() && files.front() == newestChecked_) return;
+    newestChecked_ = files.empty() ? fs::path() : files.front();
     if (files.size() > 13) throw Fault("more than 13 chronicles are kept");
     const fs::path folder = folder_ / kChronicleFolder;
     if (fs::exists(folder) && namesIn(folder).size() != files.size()) {
@@ -235,6 +238,7 @@ class SeedRun {
     }
   }
 
+  fs::path newestChecked_;
   const Options& options_;
   RandomPlayer player_;
   Totals& totals_;
