@@ -25,7 +25,7 @@ ChronicleWindow::ChronicleWindow(QWidget* parent)
   layout->addWidget(heading);
   layout->addWidget(chart_, 3);
   layout->addWidget(lines_, 2);
-  resize(640, 560);
+  resize(720, 600);
 }
 
 void ChronicleWindow::keyPressEvent(QKeyEvent* event) {
