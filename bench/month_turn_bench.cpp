@@ -46,9 +46,11 @@ const char* const kMonthlyEvents[] = {"nahoda1.ini", "nahoda2.ini",  "nahoda3.in
                                       "nahoda5.ini", "nahoda6.ini",  "nahoda7.ini", "nahoda8.ini",
                                       "nahoda9.ini", "nahoda10.ini", "nahoda77.ini"};
 
-// A fresh session with a game started, as the player starts one.
-std::unique_ptr<Session> gameStarted(Ui& ui, const fs::path& folder) {
+// A fresh session with a game started, as the player starts one; with the chronicle's
+// recorder or without it.
+std::unique_ptr<Session> gameStarted(Ui& ui, const fs::path& folder, bool recording) {
   auto session = std::make_unique<Session>(ui, folder, turnRules(), runMenuCommand);
+  session->setRecordsChronicles(recording);
   session->openTitleMenu();
   session->start();
   return session;
@@ -67,10 +69,10 @@ void keepTheCountryStanding(Session& session) {
   });
 }
 
-void MonthTurn(benchmark::State& state) {
+void playMonths(benchmark::State& state, bool recording) {
   GameFolderCopy folder;
   QuietUi ui;
-  auto session = gameStarted(ui, folder.path());
+  auto session = gameStarted(ui, folder.path(), recording);
   long long months = 0, newGames = 0;
   for (auto _ : state) {
     if (months++ % 4 == 0) {
@@ -88,7 +90,7 @@ void MonthTurn(benchmark::State& state) {
       state.PauseTiming();
       session->vzpouraOk();
       if (!session->takesInput(Screen::Main)) {
-        session = gameStarted(ui, folder.path());
+        session = gameStarted(ui, folder.path(), recording);
         ++newGames;
       }
       state.ResumeTiming();
@@ -97,7 +99,15 @@ void MonthTurn(benchmark::State& state) {
   state.counters["new games"] = static_cast<double>(newGames);
 }
 
+void MonthTurn(benchmark::State& state) {
+  playMonths(state, true);
+}
 BENCHMARK(MonthTurn);
+
+void MonthTurnWithoutChronicle(benchmark::State& state) {
+  playMonths(state, false);
+}
+BENCHMARK(MonthTurnWithoutChronicle);
 
 void BareReads(benchmark::State& state) {
   GameFolderCopy folder;
@@ -138,6 +148,11 @@ int main(int argc, char** argv) {
   if (t.count("MonthTurn") && t.count("BareReads")) {
     std::cout << "month turn / bare reads: " << t.at("MonthTurn") / t.at("BareReads")
               << " (target: at most 1.5)\n";
+  }
+  if (t.count("MonthTurn") && t.count("MonthTurnWithoutChronicle")) {
+    std::cout << "month turn with / without the chronicle: "
+              << t.at("MonthTurn") / t.at("MonthTurnWithoutChronicle")
+              << " (target: at most 1.05)\n";
   }
   benchmark::Shutdown();
   return 0;

@@ -6,6 +6,7 @@
 # BUILD/fuzz-artifacts/.
 #
 #   tools/fuzz.sh [SECONDS] [TARGET...]    targets: data_text best_scores settings_file cp1250
+#                                          chronicle
 #
 # BUILD is $FUZZ_BUILD_DIR, or build-fuzz/, configured here with clang and -DVELMORAN_FUZZ=ON
 # when it has no fuzz targets yet.
@@ -15,7 +16,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(data_text best_scores settings_file cp1250); fi
+if ((${#targets[@]} == 0)); then targets=(data_text best_scores settings_file cp1250 chronicle); fi
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 if ! grep -q '^VELMORAN_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
@@ -29,6 +30,7 @@ seeds_of() {
     data_text | cp1250) echo game/data game/best.dat game/data.dat ;;
     best_scores) echo game/best.dat ;;
     settings_file) echo game/data.dat ;;
+    chronicle) echo game/data/kronika.ini ;;
   esac
 }
 

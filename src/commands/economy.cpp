@@ -25,17 +25,24 @@ struct Loan {
   const char* refused;
   std::uint8_t drawRange, drawBase;
   bool monthly;  // dollars a month for good, rather than hundreds at once
+  MomentKind lends, refuses;
 };
 
-constexpr Loan kFromRussia = {MenuEntry::pr, Quantity::ruso, "rusa.ini", "rusn.ini", 5, 0, true};
-constexpr Loan kFromUsa = {MenuEntry::usap, Quantity::usao, "usaa.ini", "usan.ini", 50, 2, false};
+constexpr Loan kFromRussia = {
+    MenuEntry::pr,           Quantity::ruso,           "rusa.ini", "rusn.ini", 5, 0, true,
+    MomentKind::RussiaLends, MomentKind::RussiaRefuses};
+constexpr Loan kFromUsa = {
+    MenuEntry::usap,      Quantity::usao,        "usaa.ini", "usan.ini", 50, 2, false,
+    MomentKind::UsaLends, MomentKind::UsaRefuses};
 constexpr Loan kFromMorava = {
-    MenuEntry::morpu, Quantity::moro, "mora.ini", "morn.ini", 20, 1, false};
+    MenuEntry::morpu,        Quantity::moro,           "mora.ini", "morn.ini", 20, 1, false,
+    MomentKind::MoravaLends, MomentKind::MoravaRefuses};
 
 // A lender who likes the ruler grants the loan once a game; one who does not refuses, and may
 // be asked again later. Russia pays a little every month, the others in hundreds at once.
 void ask(Game& game, const Loan& loan) {
   if (game.value(loan.lender) <= 0) {
+    game.note(loan.refuses);
     game.vars().textFileName = loan.refused;
     game.otevri();
     return;
@@ -43,6 +50,7 @@ void ask(Game& game, const Loan& loan) {
   game.vars().textFileName = loan.granted;
   const bool shown = game.otevri();
   const int amount = game.nahoda(loan.drawRange, loan.drawBase);
+  game.note(loan.lends, loan.monthly ? amount : 100 * amount);
   if (shown) game.appendAmount(amount, loan.monthly ? "$" : "00$");
   if (loan.monthly) {
     game.add(Quantity::rozpocet, amount);
@@ -68,6 +76,7 @@ void reforma_Click(Game& game) {
 void ztph_Click(Game& game) {
   const int raise = budgetRaise(game);
   game.withdraw(MenuEntry::ztph);
+  game.note(MomentKind::Nationalisation, raise);
   showWithAmount(game, "znarodneni.ini", raise, "$");
   game.add(Quantity::rozpocet, raise);
 }

@@ -54,6 +54,7 @@ void showWithHundreds(Game& game, const char* textFile, int hundreds) {
 
 void bordo_Click(Game& game) {
   const int hundreds = game.nahoda(25, 10);
+  game.note(MomentKind::Sale, 100 * hundreds);
   showWithHundreds(game, "otroci.ini", hundreds);
   game.add(Quantity::kasa, 100 * hundreds);
   game.add(Quantity::brdo, -2);
@@ -65,6 +66,7 @@ void bordo_Click(Game& game) {
 
 void povyseni_Click(Game& game) {
   const int hundreds = game.nahoda(60, 9);
+  game.note(MomentKind::Promotion, 100 * hundreds);
   showWithHundreds(game, "povyseni.ini", hundreds);
   game.add(Quantity::kasa, 100 * hundreds);
   game.add(Quantity::brdo, -1);

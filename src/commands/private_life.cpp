@@ -27,6 +27,7 @@ void mpivo_Click(Game& game) {
 // later reigns too.
 void msvatba_Click(Game& game) {
   if (game.vars().partner) {
+    game.note(MomentKind::Wedding);
     game.vars().textFileName = "svatba.ini";
     game.withdraw(MenuEntry::msvatba);
   } else {
@@ -50,11 +51,15 @@ void psesbuy_Click(Game& game) {
 void zpht_Click(Game& game) {
   bool& changed = game.vars().sexChange;
   changed = !changed;
+  game.note(changed ? MomentKind::BecameMan : MomentKind::BecameWoman);
   show(game, changed ? "muz.ini" : "zena.ini");
 }
 
 void sebekill_Click(Game& game) {
-  if (game.ui().askYesNo("Sebevražda", "Opravdu se chceš zabít?")) game.GameOver();
+  if (game.ui().askYesNo("Sebevražda", "Opravdu se chceš zabít?")) {
+    game.note(MomentKind::Suicide);
+    game.GameOver();
+  }
 }
 
 // "Nic": the ruler does nothing this month and says so.

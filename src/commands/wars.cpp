@@ -16,13 +16,16 @@ constexpr char kAttackTitle[] = "Útok Bordánie";
 constexpr std::int16_t kTerritoryWon = 2;
 constexpr std::int16_t kTerritoryLost = -3;
 
-// Announces the attack and tells whether the army wins it. The winner keeps three quarters
-// of its strength, the loser a third.
-bool armyWins(Game& game, const std::string& opening, Quantity enemy) {
+// Announces the attack and tells whether the army wins it, for the chronicle too. The winner
+// keeps three quarters of its strength, the loser a third.
+bool armyWins(Game& game, const std::string& opening, Quantity enemy, MomentKind won,
+              MomentKind lost) {
   game.ui().message(Icon::Warning, kAttackTitle,
                     opening + "\nJejich síla: " + game.text(enemy) +
                         "\nNaše síla: " + decimalText(game.value(Quantity::arm)));
-  return game.value(enemy) <= game.value(Quantity::arm);
+  const bool wins = game.value(enemy) <= game.value(Quantity::arm);
+  game.note(wins ? won : lost, game.value(enemy), game.value(Quantity::arm));
+  return wins;
 }
 
 void show(Game& game, const char* textFile) {
@@ -33,7 +36,8 @@ void show(Game& game, const char* textFile) {
 }  // namespace
 
 void brda_Click(Game& game) {
-  if (armyWins(game, "Zaútočili jsme na Bordánii ", Quantity::brd)) {
+  if (armyWins(game, "Zaútočili jsme na Bordánii ", Quantity::brd, MomentKind::WarWon,
+               MomentKind::WarLost)) {
     game.ui().message(Icon::Information, "Výhra",
                       "Útok na Bordánii byl úspěšný.\nVálečné náklady byly 350$");
     game.keepThreeQuarters(Quantity::arm);
@@ -52,7 +56,8 @@ void brda_Click(Game& game) {
 }
 
 void atakk_Click(Game& game) {
-  if (armyWins(game, "Zaútočili jsme na partyzány ", Quantity::par)) {
+  if (armyWins(game, "Zaútočili jsme na partyzány ", Quantity::par, MomentKind::PartisanRaidWon,
+               MomentKind::PartisanRaidLost)) {
     game.ui().message(Icon::Information, "Výhra",
                       "Útok na partyzány byl úspěšný.\n Válečné náklady byly 250$.\n"
                       " Získali jsme 2% území.");
@@ -71,10 +76,12 @@ void atakk_Click(Game& game) {
 
 void diver_Click(Game& game) {
   if (game.nahoda(2, 1) == 1) {
+    game.note(MomentKind::SaboteurSucceeded);
     show(game, "divera.ini");
     game.add(Quantity::brdo, -1);
     game.add(Quantity::brd, -2);
   } else {
+    game.note(MomentKind::SaboteurFailed);
     show(game, "divern.ini");
     game.add(Quantity::moro, -1);
     game.add(Quantity::brdo, -1);

@@ -28,8 +28,8 @@ bool isGameScreenCommand(const std::string& command) {
 void ConsoleCommands::run(const std::string& line) {
   if (line.empty()) return;
   const auto [command, argument] = splitCommand(line);
-  if (onTitleMenu(command) || onBestScores(command) || onRebellion(command) ||
-      onSettings(command) || onAbout(command)) {
+  if (onTitleMenu(command) || onChronicle(command, argument) || onBestScores(command) ||
+      onRebellion(command) || onSettings(command) || onAbout(command)) {
     return;
   }
   if (isGameScreenCommand(command)) {

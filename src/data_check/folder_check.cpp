@@ -7,7 +7,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "data_check/chronicle_texts_check.h"
 #include "data_check/record_check.h"
+#include "files/chronicle_texts.h"
 #include "files/data_files.h"
 #include "files/game_files.h"
 
@@ -70,6 +72,8 @@ class FolderCheck {
 
   std::vector<Problem> run() {
     for (const DataFile& file : dataFiles()) checkFile(file);
+    for (Problem& problem : checkChronicleTexts(folders_.textFile(kChronicleTextsFile)))
+      problems_.push_back(std::move(problem));
     checkUnknownFiles();
     return problems_;
   }
@@ -104,7 +108,7 @@ class FolderCheck {
       std::error_code ec;
       for (fs::directory_iterator it(texts, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!findDataFile(name)) unknown.insert(name);
+        if (!findDataFile(name) && name != kChronicleTextsFile) unknown.insert(name);
       }
     }
     for (const std::string& name : unknown) {

@@ -151,12 +151,14 @@ bool writeBestScores(const std::filesystem::path& path, const BestScores& table,
   return replaceGameFile(path, bestScoresBytes(table), readsAsBestScores, fault);
 }
 
-FileFault enterReign(const std::filesystem::path& path, const std::string& name, long long months) {
+FileFault enterReign(const std::filesystem::path& path, const std::string& name, long long months,
+                     BestScores* stored) {
   const FileLock lock(path);
   const BestScoresReading reading = readBestScores(path);
   if (!reading.table) return reading.fault;
+  const BestScores table = enterResult(*reading.table, name, months);
   FileFault fault = FileFault::None;
-  writeBestScores(path, enterResult(*reading.table, name, months), &fault);
+  if (writeBestScores(path, table, &fault) && stored) *stored = table;
   return fault;
 }
 

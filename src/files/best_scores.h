@@ -56,7 +56,8 @@ bool writeBestScores(const std::filesystem::path& path, const BestScores& table,
 // the table back, while holding the file's lock, so that every reign of copies of the game
 // ending at the same moment gets in where it belongs. None when it is stored (or ranks
 // nowhere and the table is rewritten as it was), else why the file let the reign down; a
-// fault before the write leaves the file as it was.
-FileFault enterReign(const std::filesystem::path& path, const std::string& name, long long months);
+// fault before the write leaves the file as it was. `stored`, if given, gets the table written.
+FileFault enterReign(const std::filesystem::path& path, const std::string& name, long long months,
+                     BestScores* stored = nullptr);
 
 }  // namespace velmoran

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/best_scores_window.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +27,8 @@ QLineEdit* addField(QWidget* parent, const QString& name, int left, int top, int
   auto* field = new QLineEdit(parent);
   field->setObjectName(name);
   field->setReadOnly(true);
-  // The table is only read: the keyboard goes straight to "Ok".
-  field->setFocusPolicy(Qt::NoFocus);
+  // The table is only read: Tab goes straight to "Ok"; a click or the arrows reach a name.
+  field->setFocusPolicy(Qt::ClickFocus);
   placeAt(field, left, top, width, 300);
   return field;
 }
@@ -45,6 +46,10 @@ void showName(QLineEdit* field, const QString& name) {
   field->setText(shown);
   field->setCursorPosition(0);
   field->setToolTip(shown == name ? QString() : name);
+}
+
+bool isEnter(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 QLabel* addHeading(QWidget* parent, const char* name, const QString& text, int left) {
@@ -76,12 +81,42 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
                                     kRowTops[row], kClientWidth - 225 - kMonthsLeft);
   }
 
+  for (int row = 0; row < 3; ++row) fields_[2 * row]->installEventFilter(this);
+
   auto* ok = new QPushButton(QStringLiteral("Ok"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setDefault(true);
   placeAt(ok, 1800, 3000, 975, 345);
   ok->setFocus();
+  ok_ = ok;
   connect(ok, &QPushButton::clicked, this, &BestScoresWindow::okClicked);
+}
+
+// A double click on a ruler's name, or Enter on it, opens the chronicle of that reign; Enter
+// there does not also press "Ok".
+bool BestScoresWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool chosen =
+      event->type() == QEvent::MouseButtonDblClick ||
+      (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)));
+  if (chosen) {
+    for (int row = 0; row < 3; ++row) {
+      if (watched == fields_[2 * row]) {
+        emit rulerChosen(row);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// Up and Down walk from "Ok" through the rulers' names and back.
+void BestScoresWindow::moveFocus(int step) {
+  const std::array<QWidget*, 4> stops = {fields_[0], fields_[2], fields_[4], ok_};
+  std::size_t at = stops.size() - 1;
+  for (std::size_t i = 0; i < stops.size(); ++i) {
+    if (stops[i] == focusWidget()) at = i;
+  }
+  stops[(at + stops.size() + step) % stops.size()]->setFocus(Qt::OtherFocusReason);
 }
 
 void BestScoresWindow::showScores(const std::array<std::string, 6>& fields) {
@@ -91,9 +126,16 @@ void BestScoresWindow::showScores(const std::array<std::string, 6>& fields) {
   }
 }
 
-// The screen has one button: Enter, Space and Esc all press it, wherever the focus is.
+// The screen has one button: Enter, Space and Esc all press it, wherever the focus is but on a
+// ruler's name.
 void BestScoresWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
+    case Qt::Key_Up:
+      moveFocus(-1);
+      break;
+    case Qt::Key_Down:
+      moveFocus(1);
+      break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -20,12 +21,20 @@ class BestScoresWindow : public QWidget {
 
  signals:
   void okClicked();
+  // Enter or a double click on the name in `row` (0 to 2): that reign's chronicle.
+  void rulerChosen(int row);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void moveFocus(int step);
+
   std::array<QLineEdit*, 6> fields_{};
+  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace velmoran

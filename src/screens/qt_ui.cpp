@@ -12,6 +12,7 @@
 #include "platform/link.h"
 #include "screens/about_window.h"
 #include "screens/best_scores_window.h"
+#include "screens/chronicle_window.h"
 #include "screens/dialogs.h"
 #include "screens/game_window.h"
 #include "screens/help_window.h"
@@ -195,6 +196,20 @@ void QtUi::rebellionChanged(const RebellionScreen& sides) {
   }
 }
 
+// Beside the best-scores screen, to its right, so that its Ok stays in reach.
+void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<ChronicleLine>& lines) {
+  if (!chronicle_) {
+    auto* window = new ChronicleWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    chronicle_ = window;
+  }
+  static_cast<ChronicleWindow*>(chronicle_.data())->showChronicle(chronicle, lines);
+  if (QWidget* scores = window(Screen::Prohra)) {
+    chronicle_->move(scores->frameGeometry().topRight() + QPoint(12, 0));
+  }
+  chronicle_->show();
+}
+
 bool QtUi::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
   for (std::size_t i = 0; i < windows_.size(); ++i) {
@@ -248,6 +263,9 @@ QWidget* QtUi::createWindow(Screen screen) {
       auto* scores = new BestScoresWindow;
       connect(scores, &BestScoresWindow::okClicked, this,
               [this] { drive([](Session& s) { s.closeBestScores(); }); });
+      connect(scores, &BestScoresWindow::rulerChosen, this, [this](int row) {
+        drive([row](Session& s) { s.openChronicleOfRow(std::size_t(row)); });
+      });
       scores->showScores(session_->bestScoresShown());
       return scores;
     }

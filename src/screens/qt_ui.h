@@ -46,6 +46,11 @@ class QtUi : public QObject, public Ui {
   void gameScreenChanged() override;
   void bestScoresChanged() override;
   void rebellionChanged(const RebellionScreen& sides) override;
+  void showChronicle(const ReignChronicle& chronicle,
+                     const std::vector<ChronicleLine>& lines) override;
+
+  // The chronicle window, while it is open.
+  QWidget* chronicleWindow() const { return chronicle_; }
 
  signals:
   // The player's last action left no screen open: the program is over.
@@ -77,6 +82,7 @@ class QtUi : public QObject, public Ui {
   std::array<QPointer<QWidget>, 7> windows_;
   QPointer<QWidget> help_;
   SoundPlayer sound_;
+  QPointer<QWidget> chronicle_;
 };
 
 }  // namespace velmoran

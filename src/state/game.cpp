@@ -68,12 +68,17 @@ void Game::runChangeRule(Quantity q) {
   const double v = value(q);
   if (q == Quantity::kasa) {
     if (v < kBankruptcyLine) {
+      note(MomentKind::Bankruptcy, v);
       ui().message(Icon::Critical, "Prohra", "Prohráls.\n Tvá zem zkrachovala.");
       GameOver();
     }
   } else if (q == Quantity::Procentu) {
-    if (v <= 0) GameOver();
+    if (v <= 0) {
+      note(MomentKind::TerritoryLost, v);
+      GameOver();
+    }
     if (v >= kWinningTerritory) {
+      note(MomentKind::Victory, v);
       ui().message(Icon::None, "VYHRÁLS",
                    "GRATULUJI zničil jsi partyzány a ochránil jsi svoji zemi.");
       GameOver();

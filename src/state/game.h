@@ -8,6 +8,7 @@
 #include "state/menu_entries.h"
 #include "state/quantity.h"
 #include "state/rebellion_screen.h"
+#include "state/reign_recorder.h"
 #include "state/working_vars.h"
 
 namespace velmoran {
@@ -68,6 +69,13 @@ class Game {
   // best scores and closes the game screen. Never returns: it throws GameEnded.
   [[noreturn]] void GameOver();
 
+  // The chronicle of the reign: a moment worth a line, with up to two numbers, and the
+  // figures of the country at a month's end. Neither changes anything of the game.
+  void note(MomentKind kind, double first = 0, double second = 0);
+  void recordMonthFigures();
+  // The chronicle as the reign ends, with the figures of its last moment.
+  ReignChronicle finishChronicle(long long months);
+
   // A once-per-game command switches its own menu entry off until the next game.
   void withdraw(MenuEntry entry);
   bool isWithdrawn(MenuEntry entry) const { return !screen_.menuEnabled[indexOf(entry)]; }
@@ -96,6 +104,7 @@ class Game {
   Session& session_;
   GameScreen screen_;
   RebellionScreen rebellion_;
+  ReignRecorder recorder_;
   bool ended_ = false;
 };
 

@@ -28,15 +28,20 @@ void Game::GameOver() {
   const auto path = session_.folders().player / kBestScoresFile;
   // The months the ruler is told are the months the table keeps.
   const long long months = monthsRuled(value(Quantity::vlada));
-  const FileFault fault = enterReign(path, text(Quantity::jmeno), months);
+  BestScores table;
+  const FileFault fault = enterReign(path, text(Quantity::jmeno), months, &table);
   if (fault != FileFault::None) {
     ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingBestScores, fault));
     session_.closeScreen(Screen::Main);
     session_.openScreen(Screen::Menu);
     throw GameEnded{};
   }
+  // A reign whose score could not be kept leaves no chronicle either: the game folder stays
+  // as the player left it.
+  session_.endReign(finishChronicle(months), table);
   ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + std::to_string(months) + " měsíců.");
   session_.showBestScores();
+  session_.showEndedReign();
   session_.closeScreen(Screen::Main);
   throw GameEnded{};
 }

@@ -44,6 +44,7 @@ void Session::newGame() {
     ui_.message(Icon::Critical, kFileErrorTitle, withCause(kMissingSettings, fault));
   }
   closeScreen(Screen::Menu);
+  game.recordMonthFigures();
 }
 
 }  // namespace velmoran

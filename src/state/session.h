@@ -3,10 +3,16 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "files/best_scores.h"
+#include "files/chronicle_texts.h"
 #include "files/game_folders.h"
+#include "files/kept_chronicles.h"
 #include "state/game.h"
 #include "state/game_rules.h"
 #include "state/menu_entries.h"
@@ -104,6 +110,24 @@ class Session {
     play(Screen::Main, std::forward<Handler>(handler));
   }
 
+  // The chronicles of the reigns. Recording them changes nothing of a game; a run may go
+  // without (the benchmarks measure what it costs).
+  bool recordsChronicles() const { return recordsChronicles_; }
+  void setRecordsChronicles(bool records) { recordsChronicles_ = records; }
+  struct ShownChronicle {
+    ReignChronicle chronicle;
+    std::vector<ChronicleLine> lines;
+  };
+  // The last reign's chronicle, for the title menu and the best-scores screen; empty, after
+  // telling the player why, when there is none or it cannot be read.
+  std::optional<ShownChronicle> lastChronicle();
+  // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
+  void openChronicleOfRow(std::size_t row);
+  // The end of a reign: keeps its chronicle beside the best scores `best`.
+  void endReign(const ReignChronicle& chronicle, const std::optional<BestScores>& best);
+  // Shows the chronicle of the reign just ended beside the best-scores screen.
+  void showEndedReign();
+
   // Used by the rules.
   void openScreen(Screen screen);
   void closeScreen(Screen screen);
@@ -113,6 +137,9 @@ class Session {
   void discardGame();
   void newGame();
   int titleMenuDraw(int range, int base);
+  // The chronicle's texts, or empty after telling the player they cannot be read.
+  std::optional<std::map<MomentKind, std::string>> chronicleTexts(bool told);
+  std::optional<ShownChronicle> shown(const KeptChronicle& kept, const char* damaged);
 
   Ui& ui_;
   GameFolders folders_;
@@ -125,6 +152,8 @@ class Session {
   std::array<std::string, 6> bestScoresShown_;
   SettingsChecks settingsChecks_{};
   bool finished_ = false;
+  bool recordsChronicles_ = true;
+  std::optional<ReignChronicle> endedReign_;
 };
 
 }  // namespace velmoran

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "files/chronicle_texts.h"
 #include "state/rebellion_screen.h"
 
 namespace velmoran {
@@ -47,6 +49,9 @@ class Ui {
   virtual void bestScoresChanged() = 0;
   // The rebellion screen was filled with the two sides.
   virtual void rebellionChanged(const RebellionScreen& sides) = 0;
+  // The chronicle of a reign, shown beside the best-scores screen: at the end of a reign and
+  // when the player opens a kept one. A front end without such a window leaves it out.
+  virtual void showChronicle(const ReignChronicle&, const std::vector<ChronicleLine>&) {}
 };
 
 }  // namespace velmoran

@@ -53,6 +53,7 @@ void ano_Click(Game& game) {
   }
   game.setInfo("");
   if (v.questionCode == kAcquaintance) {
+    game.note(MomentKind::Acquaintance);
     v.textFileName = "seznameni.ini";
     game.otevri();
     v.partner = true;

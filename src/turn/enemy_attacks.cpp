@@ -28,10 +28,12 @@ void announce(Game& game, const std::string& opening, Quantity enemy, const std:
 void bordanieAttacks(Game& game) {
   announce(game, "Bordánie na nás zaútočila ", Quantity::brd, "");
   if (game.value(Quantity::brd) < defence(game)) {
+    game.note(MomentKind::BordanieRepelled, game.value(Quantity::brd), defence(game));
     game.ui().message(Icon::Information, "Výhra", "Útok Bordánie byl odražen.");
     game.keepThreeQuarters(Quantity::arm);
     game.keepAThird(Quantity::brd);
   } else {
+    game.note(MomentKind::BordanieWon, game.value(Quantity::brd), defence(game));
     game.ui().message(Icon::Information, "Porážka",
                       "Vojska Bordánie ty naše rozdrtila.\n"
                       " Musel jste emigrovat do zahraničí. PROHRÁLS!");
@@ -42,10 +44,12 @@ void bordanieAttacks(Game& game) {
 void partisansAttack(Game& game) {
   announce(game, " Pyrtyzáni na nás zaútočili ", Quantity::par, " ");
   if (game.value(Quantity::par) < defence(game)) {
+    game.note(MomentKind::PartisansBeaten, game.value(Quantity::par), defence(game));
     game.ui().message(Icon::Information, "Výhra", "Partyzáni byli poraženi.");
     game.keepThreeQuarters(Quantity::arm);
     game.keepAThird(Quantity::par);
   } else {
+    game.note(MomentKind::PartisansWon, game.value(Quantity::par), defence(game));
     game.ui().message(Icon::Information, "Porážka",
                       "Partyzáni nás porazili a získali dvě další kolonie.");
     game.keepAThird(Quantity::arm);

@@ -39,6 +39,7 @@ void monthTurn(Game& game) {
   for (Quantity q : kPopularityAtHome) game.add(q, -1);
   for (const Growth& g : kMonthlyGrowth) game.add(g.quantity, game.nahoda(g.drawRange, g.drawBase));
   game.setMonthBannerVisible(true);
+  game.recordMonthFigures();
 }
 
 }  // namespace

@@ -45,13 +45,16 @@ void vzpoura_Form_Load(Game& game) {
 
 void vzpoura_ok_Click(Game& game) {
   const RebellionScreen& sides = game.rebellion();
-  if (numericPrefix(sides.tvojes) >= numericPrefix(sides.jejichs)) {
+  const double ours = numericPrefix(sides.tvojes), theirs = numericPrefix(sides.jejichs);
+  if (ours >= theirs) {
+    game.note(MomentKind::RebellionPutDown, ours, theirs);
     game.add(Quantity::arm, -1);
     game.add(Quantity::tp, -1);
     game.add(Quantity::os, -1);
     game.setEnabled(true);
     game.closeRebellion();
   } else {
+    game.note(MomentKind::RebellionWon, ours, theirs);
     game.ui().message(Icon::Critical, "Vzpoura", "Byl jste poražen!");
     game.GameOver();
   }

@@ -16,6 +16,7 @@
 #include "data_check/named_sums.h"
 #include "data_check/panel_fit.h"
 #include "files/best_scores.h"
+#include "files/chronicle_texts.h"
 #include "files/cp1250.h"
 #include "files/data_files.h"
 #include "files/data_text.h"
@@ -70,6 +71,7 @@ TEST(DataSet, EveryFileTheGameAsksForIsThereAndReadsAsARecord) {
 TEST(DataSet, NothingElseLiesInTheDataFolder) {
   std::set<std::string> known;
   for (const DataFile& file : dataFiles()) known.insert(file.name);
+  known.insert(kChronicleTextsFile);
   for (const auto& entry : fs::directory_iterator(kGameFolder / "data")) {
     EXPECT_EQ(known.count(entry.path().filename().string()), 1u)
         << entry.path().filename() << " is asked for by nothing (a misspelt name?)";

@@ -43,6 +43,7 @@ TEST(DataCheckProgram, PassesTheShippedData) {
 TEST(DataCheckProgram, ChecksTheWorkingFolderAndFailsOnAProblem) {
   testing::TestGameFolder folder;
   for (const DataFile& file : dataFiles()) folder.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  folder.writeChronicleTexts();
   folder.remove("data/nic.ini");
   const CheckRun run = check(folder.path(), "");
   EXPECT_EQ(run.exitStatus, 1);

@@ -46,6 +46,14 @@ std::string words(int count) {
 
 const Case kCases[] = {
     {"a complete set", [](const TestGameFolder&) {}, {}},
+    {"a chronicle text with a number its moment lacks",
+     [](const TestGameFolder& f) {
+       std::string texts = f.readBytes("data/kronika.ini");
+       texts.replace(texts.find("svatba\""), 7, "svatba %1\"");
+       f.writeBytes("data/kronika.ini", texts);
+     },
+     {"kronika.ini:23: text „svatba“ nesmí mít žádné číslo",
+      "kronika.ini:30: chybí text „svatba“"}},
     {"a missing file",
      [](const TestGameFolder& f) { f.remove("data/d-armada.ini"); },
      {"d-armada.ini:1: soubor chybí; hra ho ukazuje po příkazu „Dotace pro armádu 600$“"}},
@@ -142,6 +150,7 @@ class DataCheck : public ::testing::TestWithParam<Case> {};
 TEST_P(DataCheck, ReportsEachProblemAtItsLine) {
   TestGameFolder folder;
   for (const DataFile& file : dataFiles()) folder.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  folder.writeChronicleTexts();
   GetParam().breakIt(folder);
   const std::string prefix = (folder.path() / "data/").string();
   std::vector<std::string> found;
@@ -168,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(OneFaultAtATime, DataCheck, ::testing::ValuesIn(kCases)
 TEST(DataCheckOfAPlayersTexts, NamesTheFolderOfEachProblem) {
   TestGameFolder installed;
   for (const DataFile& file : dataFiles()) installed.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  installed.writeChronicleTexts();
   installed.writeText("data/nahoda1.ini", "88\r\n\"Text\"\r\n1, 0, 0\r\n");
   installed.writeText("data/nahoda2.ini", "88\r\n\"Text\"\r\n1, 0, 0\r\n");
   const std::filesystem::path player = installed.scratch() / "player";

@@ -237,7 +237,8 @@ TEST_P(RulerNames, ComeBackFromTheBestScoresUnchanged) {
   EXPECT_EQ(Lines(later.lines.begin() + 2, later.lines.begin() + 5), table);
   const Lines after = {"TOP | Druhý | 40", "TOP | Ala | 30", "TOP | " + r.shown + " | 25"};
   EXPECT_EQ(Lines(later.lines.end() - 3, later.lines.end()), after);
-  EXPECT_EQ(folder.fileNames(), (Lines{"best.dat", "best.dat.lock", "data", "data.dat"}));
+  EXPECT_EQ(folder.fileNames(),
+            (Lines{"best.dat", "best.dat.lock", "data", "data.dat", "kroniky"}));
 }
 
 const RulerName kInvalidUtf8{"InvalidUtf8",

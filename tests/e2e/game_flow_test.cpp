@@ -139,7 +139,8 @@ TEST_P(GameOverResults, EnterTheTableOnlyWhenTheyBeatAnEntry) {
                   {"ERR | hra neběží", "SCREEN | Menu | open", "SCREEN | prohra | closed"});
   EXPECT_EQ(t.slice(t.find(kBankrupt) + 1), expected);
   EXPECT_EQ(folder.readBytes("best.dat"), bytes);
-  EXPECT_EQ(folder.fileNames(), (Lines{"best.dat", "best.dat.lock", "data", "data.dat"}));
+  EXPECT_EQ(folder.fileNames(),
+            (Lines{"best.dat", "best.dat.lock", "data", "data.dat", "kroniky"}));
 }
 
 const std::pair<std::string, int> kAla{"Ala", 30}, kBob{"Bob", 20}, kCyril{"Cyril", 10};

@@ -25,6 +25,8 @@
 #include "console/line_source.h"
 #include "console_process.h"
 #include "files/best_scores.h"
+#include "files/game_files.h"
+#include "files/kept_chronicles.h"
 #include "files/settings_file.h"
 #include "random_player.h"
 #include "state/quantity.h"
@@ -215,9 +217,30 @@ class SeedRun {
   void checkFiles() {
     if (!readBestScores(folder_ / "best.dat").table) throw Fault("best.dat does not read");
     if (!readDisplaySettings(folder_ / "data.dat")) throw Fault("data.dat does not read");
-    if (namesIn(folder_) != files_) throw Fault("the game folder holds other files now");
+    auto names = namesIn(folder_);
+    names.erase(std::remove(names.begin(), names.end(), kChronicleFolder), names.end());
+    if (names != files_) throw Fault("the game folder holds other files now");
+    checkKeptChronicles();
   }
 
+  // The last ten reigns and the three best rulers' at most, every file a whole chronicle. The
+  // files are read again only when a reign has ended since.
+  void checkKeptChronicles() {
+    const auto files = keptChronicleFiles(folder_);
+    if (!files.empty() && files.front() == newestChecked_) return;
+    newestChecked_ = files.empty() ? fs::path() : files.front();
+    if (files.size() > 13) throw Fault("more than 13 chronicles are kept");
+    const fs::path folder = folder_ / kChronicleFolder;
+    if (fs::exists(folder) && namesIn(folder).size() != files.size()) {
+      throw Fault("the chronicles' folder holds other files");
+    }
+    for (const fs::path& file : files) {
+      const auto bytes = readGameFile(file);
+      if (!bytes || !parseChronicle(*bytes)) throw Fault("a kept chronicle does not read");
+    }
+  }
+
+  fs::path newestChecked_;
   const Options& options_;
   RandomPlayer player_;
   Totals& totals_;

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "files/chronicle_texts.h"
 #include "files/cp1250.h"
 
 namespace velmoran::testing {
@@ -50,6 +51,15 @@ std::string TestGameFolder::readBytes(const std::string& relative) const {
 
 void TestGameFolder::remove(const std::string& relative) const {
   fs::remove_all(game_ / relative);
+}
+
+void TestGameFolder::writeChronicleTexts() const {
+  std::string texts;
+  for (const MomentKindInfo& info : momentKinds()) {
+    const char* numbers[] = {"", " %1", " %1 %2"};
+    texts += std::string(info.key) + ", \"" + info.key + numbers[info.numbers] + "\"\r\n";
+  }
+  writeBytes(std::string("data/") + kChronicleTextsFile, texts);
 }
 
 std::vector<std::string> TestGameFolder::fileNames() const {

@@ -27,6 +27,8 @@ class TestGameFolder {
   // data/<name>: the record of one data text.
   void writeDataText(const std::string& name, std::int32_t questionCode, const std::string& text,
                      int buttonMode, long long money, int monthEnd) const;
+  // data/kronika.ini with every moment's text, each its key and the numbers it takes.
+  void writeChronicleTexts() const;
   void writeBest(const std::string& utf8) const { writeText("best.dat", utf8); }
   void writeSettings(const std::string& utf8) const { writeText("data.dat", utf8); }
   std::string readBytes(const std::string& relative) const;

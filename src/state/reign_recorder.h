@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "files/reign_chronicle.h"
+
+namespace velmoran {
+
+// Writes the chronicle of a reign while it is played. It only takes notes: nothing of the
+// game reads them until the reign is over.
+class ReignRecorder {
+ public:
+  void note(const Moment& moment);
+  // A reign longer than a kept chronicle holds is kept at every second month, then every
+  // fourth, and so on, so that the chart still spans all of it.
+  void recordMonth(const MonthFigures& figures);
+  // Whether the figures of `month` would be kept, so that a month left out costs nothing.
+  bool keepsMonth(long long month) const { return month % stride_ == 0; }
+  // The chronicle so far, under the names and the score of its end.
+  ReignChronicle finish(const std::string& ruler, const std::string& country, long long months);
+
+ private:
+  ReignChronicle chronicle_;
+  long long stride_ = 1;
+};
+
+}  // namespace velmoran
