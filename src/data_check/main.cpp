@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data_check/folder_check.h"
+#include "program/command_line.h"
 #include "state/data_files.h"
 
 namespace {
@@ -18,20 +19,17 @@ constexpr char kUsage[] =
     "Použití: velmoran-data-check [SLOŽKA]\n"
     "Zkontroluje texty hry ve složce SLOŽKA/data (bez SLOŽKY v této složce) a každý problém\n"
     "vypíše jako soubor:řádek: zpráva. Vrací 0, je-li vše v pořádku, 1 při problémech\n"
-    "a 2, nejde-li kontrolovat.\n";
+    "a 2, nejde-li kontrolovat. --version vypíše verzi.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const velmoran::ProgramTexts program{"velmoran-data-check", kUsage, 1};
+  if (const auto status =
+          velmoran::answerCommandLine({argv + 1, argv + argc}, program, std::cout, std::cerr)) {
+    return *status;
+  }
   const std::string argument = argc > 1 ? argv[1] : "";
-  if (argument == "-h" || argument == "--help") {
-    std::cout << kUsage;
-    return kAllGood;
-  }
-  if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
-    std::cerr << kUsage;
-    return kCannotCheck;
-  }
   const std::filesystem::path folder = argument.empty() ? "." : argument;
   std::error_code ec;
   if (!std::filesystem::is_directory(folder / "data", ec)) {

@@ -89,7 +89,7 @@ void QtUi::setGameScreenEnabled(bool enabled) {
 }
 
 void QtUi::playSound(const std::string& fileName) {
-  sound_.play(QString::fromStdString((session_->folders().shipped / fileName).string()));
+  sound_.play(session_->folders().shipped / fileName);
 }
 
 void QtUi::openLink(const std::string& address) {
