@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libx11-dev
   fonts-dejavu-core
   xvfb xauth
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
