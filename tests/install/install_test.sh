@@ -49,7 +49,7 @@ for program in velmoran velmoran-console velmoran-data-check; do
   done
   grep -q Použití "$work/err" || fail "$program: no usage on standard error"
 done
-grep -qx "StartupWMClass=Velmoran" "$prefix/share/applications/$app_id.desktop" || fail "window class"
+grep -qx "StartupWMClass=velmoran" "$prefix/share/applications/$app_id.desktop" || fail "window class"
 
 # The installed terminal edition, started from a folder that is no game folder, with a fresh
 # home and nothing else from the environment.
