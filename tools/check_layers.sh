@@ -23,6 +23,7 @@ forbid state 'turn/|commands/|screens/|console/|platform/|data_check/' "state/ i
 forbid turn 'commands/|screens/|console/|platform/|data_check/' "turn/ builds on state/ alone"
 forbid commands 'turn/|screens/|console/|platform/|data_check/' "commands/ builds on state/ alone"
 forbid platform 'state/|turn/|commands/|screens/|console/|data_check/' "platform/ knows nothing of the game"
+forbid program 'state/|turn/|commands/|screens/|console/|platform/|data_check/|Q' "program/ knows nothing of the game"
 forbid console 'screens/|platform/|data_check/|Q' "the terminal edition has no Qt"
 forbid screens 'data_check/' "the Qt game stands beside the data checker"
 forbid data_check 'state/|turn/|commands/|screens/|console/|platform/|Q' "the data checker reads the data through files/ alone"

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake make g++ clang clang-format libclang-rt-14-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev
+  qt6-base-dev libasound2-dev qt6-svg-dev qt6-charts-dev
   libgtest-dev libbenchmark-dev libx11-dev libxcb1-dev
   fonts-dejavu-core
   xvfb xauth openbox x11-utils
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -9,11 +9,21 @@
 #include "console/console_ui.h"
 #include "console/line_source.h"
 #include "files/game_folders.h"
+#include "program/command_line.h"
 #include "state/session.h"
 #include "turn/turn_rules.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace velmoran;
+  const ProgramTexts program{
+      "velmoran-console",
+      "Použití: velmoran-console [--help | --version]\n"
+      "Hra Velmoran v terminálu: příkazy čte po řádcích ze standardního vstupu a vypisuje\n"
+      "záznam všeho, co by ukázaly obrazovky hry. Viz man velmoran-console.\n"};
+  if (const auto status =
+          answerCommandLine({argv + 1, argv + argc}, program, std::cout, std::cerr)) {
+    return *status;
+  }
   LineSource lines(std::cin);
   ConsoleUi ui(lines, std::cout);
   Session session(ui, gameFoldersOfThisRun(), turnRules(), runMenuCommand);

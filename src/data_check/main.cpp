@@ -9,6 +9,7 @@
 #include "data_check/folder_check.h"
 #include "files/data_files.h"
 #include "files/game_folders.h"
+#include "program/command_line.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr char kUsage[] =
     "Zkontroluje texty hry ve složce SLOŽKA/data (bez SLOŽKY texty, které čte hra spuštěná\n"
     "v této složce). Ve vaší složce hry a ve složce instalace to jsou vaše texty, a kde žádný\n"
     "nemáte, texty instalace. Každý problém vypíše jako soubor:řádek: zpráva. Vrací 0, je-li\n"
-    "vše v pořádku, 1 při problémech a 2, nejde-li kontrolovat.\n";
+    "vše v pořádku, 1 při problémech a 2, nejde-li kontrolovat. --version vypíše verzi.\n";
 
 namespace fs = std::filesystem;
 
@@ -43,15 +44,12 @@ velmoran::GameFolders foldersToCheck(const std::string& argument) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const velmoran::ProgramTexts program{"velmoran-data-check", kUsage, 1};
+  if (const auto status =
+          velmoran::answerCommandLine({argv + 1, argv + argc}, program, std::cout, std::cerr)) {
+    return *status;
+  }
   const std::string argument = argc > 1 ? argv[1] : "";
-  if (argument == "-h" || argument == "--help") {
-    std::cout << kUsage;
-    return kAllGood;
-  }
-  if (argc > 2 || (!argument.empty() && argument[0] == '-')) {
-    std::cerr << kUsage;
-    return kCannotCheck;
-  }
   const velmoran::GameFolders folders = foldersToCheck(argument);
   std::error_code ec;
   if (!fs::is_directory(folders.texts, ec) && !fs::is_directory(folders.installedTexts, ec)) {

@@ -77,7 +77,8 @@ bool mayWriteThrough(const FollowedLinks& links, bool exists, FileKindCheck read
 // administrator may, the owner may keep a group of theirs), its permissions always.
 bool takeOverOwnership(int fd, const struct stat& replaced) {
   if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
-    ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+    // Not allowed the owner: the group alone, if it is one of ours; if not, the player's own.
+    [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
   }
   return ::fchmod(fd, replaced.st_mode & 07777) == 0;
 }

@@ -1,34 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wave_file.h"
 
-#include <QtEndian>
+#include <algorithm>
+#include <cstdint>
 
 namespace velmoran {
 
 namespace {
 
-constexpr quint16 kPcm = 1;
-constexpr quint16 kFloat = 3;
-constexpr quint16 kExtensible = 0xFFFE;
-constexpr qsizetype kChunkHeader = 8;
+constexpr std::uint16_t kPcm = 1;
+constexpr std::uint16_t kFloat = 3;
+constexpr std::uint16_t kExtensible = 0xFFFE;
+constexpr std::size_t kChunkHeader = 8;
 
-quint16 word(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<quint16>(bytes.constData() + at);
+std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int width) {
+  std::uint32_t value = 0;
+  for (int i = width - 1; i >= 0; --i) {
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+  }
+  return value;
 }
 
-quint32 dword(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<quint32>(bytes.constData() + at);
+std::uint16_t word(const std::string& bytes, std::size_t at) {
+  return static_cast<std::uint16_t>(littleEndian(bytes, at, 2));
+}
+
+std::uint32_t dword(const std::string& bytes, std::size_t at) {
+  return littleEndian(bytes, at, 4);
 }
 
 struct Format {
-  quint16 encoding = 0;
-  quint16 channels = 0;
-  quint32 sampleRate = 0;
-  quint16 blockAlign = 0;
-  quint16 bits = 0;
+  std::uint16_t encoding = 0;
+  std::uint16_t channels = 0;
+  std::uint32_t sampleRate = 0;
+  std::uint16_t blockAlign = 0;
+  std::uint16_t bits = 0;
 };
 
-std::optional<Format> readFormat(const QByteArray& bytes, qsizetype at, qsizetype size) {
+std::optional<Format> readFormat(const std::string& bytes, std::size_t at, std::size_t size) {
   if (size < 16) return std::nullopt;
   Format format{word(bytes, at), word(bytes, at + 2), dword(bytes, at + 4), word(bytes, at + 12),
                 word(bytes, at + 14)};
@@ -40,55 +49,56 @@ std::optional<Format> readFormat(const QByteArray& bytes, qsizetype at, qsizetyp
   return format;
 }
 
-QAudioFormat::SampleFormat sampleFormat(const Format& format) {
-  if (format.encoding == kFloat && format.bits == 32) return QAudioFormat::Float;
-  if (format.encoding != kPcm) return QAudioFormat::Unknown;
+std::optional<WaveSound::Encoding> encodingOf(const Format& format) {
+  if (format.encoding == kFloat && format.bits == 32) return WaveSound::Encoding::Float;
+  if (format.encoding != kPcm) return std::nullopt;
   switch (format.bits) {
     case 8:
-      return QAudioFormat::UInt8;
+      return WaveSound::Encoding::UInt8;
     case 16:
-      return QAudioFormat::Int16;
+      return WaveSound::Encoding::Int16;
     case 32:
-      return QAudioFormat::Int32;
+      return WaveSound::Encoding::Int32;
     default:
-      return QAudioFormat::Unknown;
+      return std::nullopt;
   }
 }
 
 }  // namespace
 
-std::optional<WaveSound> parseWave(const QByteArray& bytes) {
-  if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") {
+std::optional<WaveSound> parseWave(const std::string& bytes) {
+  if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) {
     return std::nullopt;
   }
   std::optional<Format> format;
-  std::optional<QByteArray> samples;
-  for (qsizetype at = 12; at + kChunkHeader <= bytes.size();) {
-    const QByteArray id = bytes.mid(at, 4);
-    const qsizetype size = dword(bytes, at + 4);
-    const qsizetype body = at + kChunkHeader;
-    const qsizetype present = qMin(size, bytes.size() - body);
+  std::optional<std::string> samples;
+  for (std::size_t at = 12; at + kChunkHeader <= bytes.size();) {
+    const std::string id = bytes.substr(at, 4);
+    const std::size_t size = dword(bytes, at + 4);
+    const std::size_t body = at + kChunkHeader;
+    const std::size_t present = std::min(size, bytes.size() - body);
     if (id == "fmt ") {
       format = readFormat(bytes, body, present);
       if (!format) return std::nullopt;
     } else if (id == "data") {
-      samples = bytes.mid(body, present);
+      samples = bytes.substr(body, present);
     }
     // Chunks start on even offsets.
     at = body + size + (size % 2);
   }
   if (!format || !samples) return std::nullopt;
 
-  const QAudioFormat::SampleFormat kind = sampleFormat(*format);
-  if (kind == QAudioFormat::Unknown || format->channels == 0 || format->sampleRate == 0 ||
+  const std::optional<WaveSound::Encoding> encoding = encodingOf(*format);
+  if (!encoding || format->channels == 0 || format->sampleRate == 0 ||
       format->blockAlign != format->channels * format->bits / 8) {
     return std::nullopt;
   }
   WaveSound sound;
-  sound.format.setSampleFormat(kind);
-  sound.format.setChannelCount(format->channels);
-  sound.format.setSampleRate(static_cast<int>(format->sampleRate));
-  sound.samples = samples->left(samples->size() - samples->size() % format->blockAlign);
+  sound.encoding = *encoding;
+  sound.channels = format->channels;
+  sound.sampleRate = format->sampleRate;
+  sound.frameBytes = format->blockAlign;
+  sound.samples = samples->substr(0, samples->size() - samples->size() % format->blockAlign);
   return sound;
 }
 

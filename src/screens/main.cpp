@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <iostream>
 
 #include "commands/command_table.h"
 #include "files/game_folders.h"
+#include "program/command_line.h"
 #include "screens/animation_icons.h"
 #include "screens/qt_ui.h"
 #include "state/session.h"
@@ -12,6 +14,16 @@
 // Started in a game folder, the game keeps its files there; installed, it keeps the player's
 // files in the per-user data folder of the application named here.
 int main(int argc, char** argv) {
+  // Answered before any window: --help must work where there is no desktop.
+  const velmoran::ProgramTexts program{
+      "velmoran",
+      "Použití: velmoran [--help | --version]\n"
+      "Satirická tahová strategie: vládněte malé zemi měsíc po měsíci. Bez voleb spustí hru.\n"
+      "Viz man velmoran.\n"};
+  if (const auto status =
+          velmoran::answerCommandLine({argv + 1, argv + argc}, program, std::cout, std::cerr)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velmoran"));
   QGuiApplication::setDesktopFileName(QStringLiteral(VELMORAN_APP_ID));

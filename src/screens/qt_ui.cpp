@@ -156,7 +156,7 @@ void QtUi::setGameScreenEnabled(bool enabled) {
 }
 
 void QtUi::playSound(const std::string& fileName) {
-  sound_.play(QString::fromStdString((session_->folders().shipped / fileName).string()));
+  sound_.play(session_->folders().shipped / fileName);
 }
 
 // Without a browser to start, the page opens in the game's own help window, not in nothing.

@@ -22,7 +22,9 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/velmoran bin/velmoran-console share/velmoran/data/welcome.ini \
+for file in games/velmoran games/velmoran-console games/velmoran-data-check \
+  share/man/man6/velmoran.6.gz share/man/man1/velmoran-data-check.1.gz \
+  share/doc/velmoran/copyright share/doc/velmoran-data/changelog.gz share/velmoran/data/welcome.ini \
   share/velmoran/defaults/best.dat share/velmoran/defaults/data.dat share/velmoran/sound.dat \
   share/velmoran/napoveda.html share/velmoran/napoveda-hra.png \
   "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
@@ -36,13 +38,26 @@ grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" || fail "ic
 grep -qx "Exec=velmoran" "$prefix/share/applications/$app_id.desktop" || fail "program name"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 
+# Every program answers --help and --version without starting a game, and refuses what it does
+# not know with its usage on standard error.
+for program in velmoran velmoran-console velmoran-data-check; do
+  for case in "--help 0 Použití" "--version 0 $program 0.1" "--hrat 2 "; do
+    read -r option status expected <<<"$case"
+    actual=0
+    out=$(env -i "$prefix/games/$program" "$option" 2>"$work/err" </dev/null) || actual=$?
+    [[ $actual == "$status" && "$out" == "$expected"* ]] || fail "$program $option: $actual, $out"
+  done
+  grep -q Použití "$work/err" || fail "$program: no usage on standard error"
+done
+grep -qx "StartupWMClass=velmoran" "$prefix/share/applications/$app_id.desktop" || fail "window class"
+
 # The installed terminal edition, started from a folder that is no game folder (or from
 # $start_in), with a fresh home and nothing else from the environment.
 mkdir -p "$work/home" "$work/elsewhere"
 play() {  # script, then extra environment
   local script=$1
   shift
-  printf "$script" | (cd "${start_in:-$work/elsewhere}" && env -i HOME="$work/home" "$@" "$prefix/bin/velmoran-console")
+  printf "$script" | (cd "${start_in:-$work/elsewhere}" && env -i HOME="$work/home" "$@" "$prefix/games/velmoran-console")
 }
 score='start\nEva\n\nset vlada 99\nset kasa -15001\nprohra-ok\nkonec\n'
 
@@ -85,13 +100,13 @@ printf '0\r\n"Moje vlastni uvitani"\r\n1, 0, 0\r\n' >"$player/data/welcome.ini"
 transcript=$(play 'start\n\n\nok\nnoo\n')
 grep -qx 'INFO | Moje vlastni uvitani' <<<"$transcript" || fail "the player's data texts"
 ! grep -q '^MSG | critical | CHYBA' <<<"$transcript" || fail "the installation's texts beside the player's"
-(cd "$work/elsewhere" && env -i HOME="$work/home" "$prefix/bin/velmoran-data-check") >/dev/null ||
+(cd "$work/elsewhere" && env -i HOME="$work/home" "$prefix/games/velmoran-data-check") >/dev/null ||
   fail "the data checker on the player's texts over the installation's"
 
 # The installed Qt game starts and keeps running until it is stopped.
 status=0
 (cd "$work/elsewhere" && env -i HOME="$work/home2" QT_QPA_PLATFORM=offscreen \
-  timeout 3 "$prefix/bin/velmoran") >/dev/null 2>&1 || status=$?
+  timeout 3 "$prefix/games/velmoran") >/dev/null 2>&1 || status=$?
 [[ $status == 124 ]] || fail "the installed game ended by itself with status $status"
 [[ -f "$work/home2/.local/share/velmoran/best.dat" ]] || fail "the Qt game's per-user folder"
 echo "installed and played"

@@ -210,7 +210,7 @@ class KeyboardTest : public QObject {
     activate(&scores);
     QCOMPARE(QApplication::focusWidget(), scores.findChild<QWidget*>(QStringLiteral("Command1")));
     for (QLineEdit* field : scores.findChildren<QLineEdit*>()) {
-      QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+      QVERIFY(!(field->focusPolicy() & Qt::TabFocus));
     }
     QSignalSpy ok(&scores, &velmoran::BestScoresWindow::okClicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
