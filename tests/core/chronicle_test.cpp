@@ -171,9 +171,7 @@ TEST(ChronicleRecorder, ChangesNothingOfTheGame) {
   std::vector<std::string> transcripts[2];
   for (bool recording : {true, false}) {
     testing::TestGameFolder folder;
-    std::filesystem::copy(VELMORAN_SOURCE_GAME_FOLDER "/data", folder / "data",
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+    folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
     folder.writeBest("A\n30\nB\n20\nC\n10\n");
     folder.writeSettings("1,1,1");
     testing::ScriptUi ui;

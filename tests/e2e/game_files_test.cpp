@@ -293,9 +293,7 @@ TEST(ShippedGame, StartsWithoutErrorsAndKeepsItsTable) {
   const std::filesystem::path source = VELMORAN_SOURCE_GAME_FOLDER;
   if (!std::filesystem::exists(source / "data" / "welcome.ini")) GTEST_SKIP();
   TestGameFolder folder;
-  std::filesystem::copy(
-      source, folder.path(),
-      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  folder.copyIn(source);
   const auto t = play(folder, std::string("top3\nprohra-ok\n") + kStart +
                                   "state\nset vlada 999\nset kasa -15001\nprohra-ok\ntop3\n");
   EXPECT_EQ(t.exitStatus, 0);

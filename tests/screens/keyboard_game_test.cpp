@@ -191,9 +191,7 @@ class KeyboardGameTest : public QObject {
   // a mouse.
   void aWholeGameWithoutAMouse() {
     velmoran::testing::TestGameFolder folder;
-    std::filesystem::copy(VELMORAN_GAME_SOURCE "/data", folder / "data",
-                          std::filesystem::copy_options::overwrite_existing |
-                              std::filesystem::copy_options::recursive);
+    folder.copyIn(VELMORAN_GAME_SOURCE "/data", "data");
     folder.writeBest("Karel\r\n30\r\nMarie\r\n20\r\nJosef\r\n2\r\n");
     folder.writeSettings("1,1,1\r\n");
     velmoran::QtUi ui;

@@ -53,6 +53,11 @@ void TestGameFolder::remove(const std::string& relative) const {
   fs::remove_all(game_ / relative);
 }
 
+void TestGameFolder::copyIn(const fs::path& from, const std::string& relative) const {
+  fs::copy(from, game_ / relative,
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 void TestGameFolder::writeChronicleTexts() const {
   std::string texts;
   for (const MomentKindInfo& info : momentKinds()) {

@@ -29,6 +29,8 @@ class TestGameFolder {
                      int buttonMode, long long money, int monthEnd) const;
   // data/kronika.ini with every moment's text, each its key and the numbers it takes.
   void writeChronicleTexts() const;
+  // Copies a folder's files and folders over this one's (the shipped game's data/ into data/).
+  void copyIn(const std::filesystem::path& from, const std::string& relative = "") const;
   void writeBest(const std::string& utf8) const { writeText("best.dat", utf8); }
   void writeSettings(const std::string& utf8) const { writeText("data.dat", utf8); }
   std::string readBytes(const std::string& relative) const;
