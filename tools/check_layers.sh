@@ -22,7 +22,7 @@ forbid files 'state/|turn/|commands/|screens/|console/|platform/|data_check/' "f
 forbid state 'turn/|commands/|screens/|console/|platform/|data_check/' "state/ includes nothing above it"
 forbid turn 'commands/|screens/|console/|platform/|data_check/' "turn/ builds on state/ alone"
 forbid commands 'turn/|screens/|console/|platform/|data_check/' "commands/ builds on state/ alone"
-forbid platform 'state/|turn/|commands/|screens/|console/|data_check/' "platform/ knows nothing of the game"
+forbid platform 'state/|turn/|commands/|screens/|console/|data_check/' "platform/ knows nothing of the game but its files"
 forbid program 'state/|turn/|commands/|screens/|console/|platform/|data_check/|Q' "program/ knows nothing of the game"
 forbid console 'screens/|platform/|data_check/|Q' "the terminal edition has no Qt"
 forbid screens 'data_check/' "the Qt game stands beside the data checker"

@@ -98,7 +98,12 @@ void syncFolder(const fs::path& file) {
 // One open and one read, as a bare read of the file: the game reads a text every month. What
 // is no regular file reads as nothing, so nothing in a file's place can make the game wait.
 std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  return readRegularFile(path, kLargestGameFile, fault);
+}
+
+std::optional<std::string> readRegularFile(const fs::path& path, std::size_t largest,
+                                           FileFault* fault) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     fail(fault, errno == EACCES ? FileFault::NotReadable : faultOfError(errno));
     return std::nullopt;
@@ -108,7 +113,7 @@ std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) 
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     fail(fault, FileFault::NotAFile);
   } else {
-    bytes = readAll(fd, kLargestGameFile, fault);
+    bytes = readAll(fd, largest, fault);
   }
   ::close(fd);
   return bytes;

@@ -20,6 +20,10 @@ inline constexpr std::size_t kLargestGameFile = 1 << 20;
 std::optional<std::string> readGameFile(const std::filesystem::path& path,
                                         FileFault* fault = nullptr);
 
+// The same for a file that may be up to `largest` bytes, such as a sound.
+std::optional<std::string> readRegularFile(const std::filesystem::path& path, std::size_t largest,
+                                           FileFault* fault = nullptr);
+
 // Whether bytes read as a file of one kind (a best-scores table, the settings).
 using FileKindCheck = bool (*)(std::string_view bytes);
 

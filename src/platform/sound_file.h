@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "files/game_files.h"
+
 namespace velmoran {
 
 // Far more than any sound of the game; a larger file is not read at all.
@@ -14,6 +16,8 @@ constexpr std::size_t kLargestSoundFile = 4 * 1024 * 1024;
 // kLargestSoundFile bytes (a link to one counts). It is opened without waiting, so a pipe or
 // a device under the sound's name is refused at once instead of holding up the game. Empty
 // for anything else: a missing sound is silent and never reported.
-std::optional<std::string> readSoundFile(const std::filesystem::path& path);
+inline std::optional<std::string> readSoundFile(const std::filesystem::path& path) {
+  return readRegularFile(path, kLargestSoundFile);
+}
 
 }  // namespace velmoran
