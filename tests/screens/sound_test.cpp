@@ -164,8 +164,9 @@ class SoundTest : public QObject {
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
     SoundPlayer player(deviceWritingTo(speakers));
+    // The file device takes the samples faster than they would sound: the player may be quiet
+    // again before this thread looks, so only what reached the device is checked.
     player.play("sound.dat");
-    QVERIFY(player.isPlaying());
     QVERIFY(waitUntilQuiet(player));
     QCOMPARE(readFile(speakers), first);
     player.play("sound.dat");
