@@ -50,8 +50,7 @@ QPixmap monthBanner(QSize size, qreal dpr) {
     const QRectF textArea = area.adjusted(8, 6, -8, -6);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPath(
-        centredText(words, fittingFont(QFont::Bold, words, textArea.size()), textArea));
+    painter.drawPath(fittedText(words, QFont::Bold, textArea));
   });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <iostream>
 
 #include "commands/command_table.h"
@@ -27,7 +28,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velmoran"));
   QGuiApplication::setDesktopFileName(QStringLiteral(VELMORAN_APP_ID));
-  QApplication::setWindowIcon(QIcon(velmoran::animationFrame(0)));
   // The game ends when its last screen closes, not when a message box does.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -37,5 +37,9 @@ int main(int argc, char** argv) {
   ui.attach(session);
   QObject::connect(&ui, &velmoran::QtUi::noScreenLeft, &app, &QApplication::quit);
   session.openSplash();
+  // The splash screen has no frame to show an icon in: the game's icon is drawn once it is up,
+  // for the windows that follow, rather than before it.
+  QTimer::singleShot(0, &app,
+                     [] { QApplication::setWindowIcon(QIcon(velmoran::animationFrame(0))); });
   return QApplication::exec();
 }

@@ -4,7 +4,10 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QTransform>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 namespace velmoran {
 
@@ -31,38 +34,30 @@ void fillTopDown(QPainter& painter, const QRectF& area, const QGradientStops& st
   painter.fillRect(area, gradient);
 }
 
-// The size is found by halving the range of sizes: every size tried costs a font engine of its
-// own, and trying them one by one slowed the start of the game.
-QFont fittingFont(QFont::Weight weight, const QString& text, const QSizeF& box) {
+// The outline is made once, at one size, and scaled to the size that fits: every size of a font
+// costs a font engine of its own, and trying sizes one by one slowed the start of the game.
+QPainterPath fittedText(const QString& text, QFont::Weight weight, const QRectF& area) {
   constexpr int kSmallest = 7;
+  constexpr int kMeasured = 100;
   QFont font(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
   font.setWeight(weight);
-  const auto fits = [&](int pixels) {
-    font.setPixelSize(pixels);
-    const QFontMetricsF metrics(font);
-    return metrics.horizontalAdvance(text) <= box.width() && metrics.capHeight() <= box.height();
-  };
-  int smallest = kSmallest, largest = static_cast<int>(box.height());
-  if (largest < smallest) return font;
-  while (smallest < largest) {
-    const int middle = (smallest + largest + 1) / 2;
-    if (fits(middle)) {
-      smallest = middle;
-    } else {
-      largest = middle - 1;
-    }
-  }
-  font.setPixelSize(smallest);
-  return font;
-}
-
-QPainterPath centredText(const QString& text, const QFont& font, const QRectF& area) {
+  font.setPixelSize(kMeasured);
   const QFontMetricsF metrics(font);
-  const double x = area.center().x() - metrics.horizontalAdvance(text) / 2;
-  const double baseline = area.center().y() + metrics.capHeight() / 2;
+  const double width = metrics.horizontalAdvance(text);
+  const double capHeight = metrics.capHeight();
+  // A whole pixel size, no larger than the height of `area`, as the font of that size would
+  // have.
+  const double fitting = std::floor(std::min(
+      {kMeasured * area.width() / width, kMeasured * area.height() / capHeight, area.height()}));
+  const double scale = std::max<double>(fitting, kSmallest) / kMeasured;
+
   QPainterPath path;
-  path.addText(QPointF(x, baseline), font, text);
-  return path;
+  path.addText(QPointF(0, 0), font, text);
+  QTransform placing;
+  placing.translate(area.center().x() - width * scale / 2,
+                    area.center().y() + capHeight * scale / 2);
+  placing.scale(scale, scale);
+  return placing.map(path);
 }
 
 QPolygonF star(QPointF centre, double outer) {
@@ -90,7 +85,7 @@ void drawRays(QPainter& painter, const QRectF& area) {
 
 void drawGoldTitle(QPainter& painter, const QString& text, const QRectF& area) {
   const QColor gold(242, 196, 64);
-  const QPainterPath path = centredText(text, fittingFont(QFont::Black, text, area.size()), area);
+  const QPainterPath path = fittedText(text, QFont::Black, area);
 
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0, 0, 0, 110));

@@ -25,11 +25,9 @@ QPixmap drawnPicture(QSize size, qreal dpr,
 // Fills `area` with colours running from its top (0) to its bottom (1).
 void fillTopDown(QPainter& painter, const QRectF& area, const QGradientStops& stops);
 
-// The largest font of the desktop's sans-serif in which `text` fits into `box`.
-QFont fittingFont(QFont::Weight weight, const QString& text, const QSizeF& box);
-
-// `text` as a path whose capitals are centred in `area`.
-QPainterPath centredText(const QString& text, const QFont& font, const QRectF& area);
+// `text` as a path in the desktop's sans-serif, as large as fits `area` (7 pixels at the
+// least), its capitals centred in `area`.
+QPainterPath fittedText(const QString& text, QFont::Weight weight, const QRectF& area);
 
 // A five-pointed star around `centre`.
 QPolygonF star(QPointF centre, double outer);

@@ -5,6 +5,7 @@
 
 #include "screens/animation_icons.h"
 #include "screens/banner_pictures.h"
+#include "screens/poster_drawing.h"
 #include "screens/shell_pictures.h"
 
 // The pictures the game draws for itself.
@@ -49,6 +50,33 @@ class PicturesTest : public QObject {
     QVERIFY(distinctColours(banner) > 50);
     // The lettering makes the banner differ from one with another title.
     QVERIFY(banner != velmoran::posterBanner(size, QStringLiteral("X"), 1).toImage());
+  }
+
+  void fittedTextFillsItsArea_data() {
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<bool>("byWidth");  // the width of the area bounds the letters, else the height
+    QTest::newRow("a wide strip") << QRectF(10, 20, 400, 40) << false;
+    QTest::newRow("a narrow box") << QRectF(0, 0, 120, 80) << true;
+    QTest::newRow("a banner") << QRectF(50, 13, 162, 40) << true;
+  }
+
+  // As large as fits, and centred: the letters' own outline is what the eye sees centred.
+  void fittedTextFillsItsArea() {
+    QFETCH(QRectF, area);
+    QFETCH(bool, byWidth);
+    const QRectF letters =
+        velmoran::fittedText(QStringLiteral("VELMORAN"), QFont::Black, area).boundingRect();
+    QVERIFY2(letters.width() <= area.width() + 1, qPrintable(QString::number(letters.width())));
+    QVERIFY(letters.height() <= area.height() + 1);
+    QVERIFY(qAbs(letters.center().x() - area.center().x()) <= 3);
+    QVERIFY(qAbs(letters.center().y() - area.center().y()) <= 3);
+    if (byWidth) {
+      QVERIFY2(letters.width() >= area.width() * 0.85,
+               qPrintable(QString::number(letters.width())));
+    } else {
+      QVERIFY2(letters.height() >= area.height() * 0.6,
+               qPrintable(QString::number(letters.height())));
+    }
   }
 
   // Drawn for a screen scaled to 2, a picture has twice the pixels each way, and all of them
