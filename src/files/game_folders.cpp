@@ -50,6 +50,19 @@ fs::path GameFolders::textFile(const std::string& name) const {
   return there || installedTexts.empty() ? texts / name : installedTexts / name;
 }
 
+std::optional<std::string> GameFolders::readText(const std::string& name, FileFault* fault) const {
+  std::string path = texts.native();
+  path += '/';
+  path += name;
+  FileFault own = FileFault::None;
+  auto bytes = readGameFileAt(path, &own);
+  if (!bytes && own == FileFault::Missing && !installedTexts.empty()) {
+    return readGameFileAt((installedTexts / name).native(), fault);
+  }
+  if (!bytes && fault) *fault = own;
+  return bytes;
+}
+
 GameFolders findGameFolders(const fs::path& working, const std::optional<fs::path>& installed,
                             const fs::path& player) {
   if (!installed) return GameFolders(working);

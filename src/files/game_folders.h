@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "files/file_fault.h"
+
 namespace velmoran {
 
 // Where a run of the game finds its files.
@@ -24,6 +26,9 @@ struct GameFolders {
   // The file the game reads for the data text `name`: the one in `texts` when it is there
   // (a damaged one included, so that the player hears of it), else the installation's.
   std::filesystem::path textFile(const std::string& name) const;
+  // The bytes of that file, read with as few calls to the system as one bare read: the game
+  // reads a text every month. Empty when it cannot be read, and then `fault` says why.
+  std::optional<std::string> readText(const std::string& name, FileFault* fault = nullptr) const;
 
   std::filesystem::path shipped;  // what comes with the game: the sounds and the help page
   std::filesystem::path texts;    // the data texts

@@ -21,7 +21,7 @@ constexpr char kRowDamaged[] =
 }  // namespace
 
 std::optional<std::map<MomentKind, std::string>> Session::chronicleTexts(bool told) {
-  const auto bytes = readGameFile(folders_.textFile(kChronicleTextsFile));
+  const auto bytes = folders_.readText(kChronicleTextsFile);
   if (bytes) return parseChronicleTexts(*bytes).texts;
   if (told) ui_.message(Icon::Critical, kFileErrorTitle, kMissingDataText);
   return std::nullopt;
