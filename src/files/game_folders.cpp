@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "files/followed_links.h"
 #include "files/game_files.h"
+#include "files/kept_chronicles.h"
 
 namespace velmoran {
 
@@ -20,6 +22,20 @@ bool isDirectory(const fs::path& path) {
 bool sameFolder(const fs::path& a, const fs::path& b) {
   std::error_code ec;
   return fs::equivalent(a, b, ec);
+}
+
+// The files of the game beside its texts: in the game folder, the player's or the installation's.
+constexpr const char* kOwnFiles[] = {"best.dat",      "best.dat.lock", "data.dat",
+                                     "data.dat.lock", "kroniky.lock",  "top.dat",
+                                     "sound.dat",     "about.dat",     "napoveda.html"};
+
+bool isOwnName(const std::string& name) {
+  for (const char* own : kOwnFiles) {
+    if (name == own) return true;
+  }
+  // The help page's pictures.
+  return name.rfind("napoveda-", 0) == 0 && name.size() > 4 &&
+         name.compare(name.size() - 4, 4, ".png") == 0;
 }
 
 // The player's first start: the shipped best scores and settings become theirs. A failure
@@ -61,6 +77,20 @@ std::optional<std::string> GameFolders::readText(const std::string& name, FileFa
   }
   if (!bytes && fault) *fault = own;
   return bytes;
+}
+
+bool GameFolders::holds(const fs::path& file) const {
+  const auto links = followLinks(file);
+  if (!links) return false;
+  std::error_code ec;
+  const fs::path target = fs::absolute(links->target, ec);
+  const fs::path folder = target.parent_path();
+  const auto in = [&](const fs::path& ours) { return !ours.empty() && sameFolder(folder, ours); };
+  if (in(texts) || in(installedTexts) || in(player / kChronicleFolder) ||
+      in(shipped / "defaults")) {
+    return true;
+  }
+  return (in(player) || in(shipped)) && isOwnName(target.filename().string());
 }
 
 GameFolders findGameFolders(const fs::path& working, const std::optional<fs::path>& installed,

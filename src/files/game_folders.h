@@ -30,6 +30,12 @@ struct GameFolders {
   // reads a text every month. Empty when it cannot be read, and then `fault` says why.
   std::optional<std::string> readText(const std::string& name, FileFault* fault = nullptr) const;
 
+  // Whether `file`, where its links lead, is one of the game's own files: a data text or anything
+  // else in a folder of texts, a sound, the help page, a kept chronicle, the player's best
+  // scores and settings and their locks, or the installation's defaults. A file the player
+  // names, such as an export of figures, never takes the place of one of them.
+  bool holds(const std::filesystem::path& file) const;
+
   std::filesystem::path shipped;  // what comes with the game: the sounds and the help page
   std::filesystem::path texts;    // the data texts
   std::filesystem::path player;   // the player's own files: best.dat and data.dat
