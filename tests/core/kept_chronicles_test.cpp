@@ -239,6 +239,19 @@ TEST(KeptChronicles, LargePlantedFilesCostOneSmallReadEach) {
   EXPECT_EQ(keptChronicleFiles(folder.path()).size(), 10u);
 }
 
+TEST(ChronicleTexts, TheHeadingCountsTheMonthsInGoodCzech) {
+  const struct {
+    long long months;
+    const char* told;
+  } cases[] = {{0, "0 měsíců"},   {1, "1 měsíc"},     {2, "2 měsíce"},   {3, "3 měsíce"},
+               {4, "4 měsíce"},   {5, "5 měsíců"},    {11, "11 měsíců"}, {21, "21 měsíců"},
+               {22, "22 měsíců"}, {101, "101 měsíců"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(chronicleHeading(reign("Jan", c.months)),
+              std::string("Jan, vládce země Kačerov, \"Dolní\": ") + c.told);
+  }
+}
+
 TEST(ChronicleTexts, EachFaultIsToldAtItsLine) {
   std::string complete;
   for (const MomentKindInfo& info : momentKinds()) {
