@@ -109,10 +109,9 @@ std::vector<KeptFile> listKept(const fs::path& playerFolder) {
 // Whose reign a kept file holds, from its first bytes alone: a large file planted among the
 // chronicles costs one small read. A heading the read cut off is no heading.
 std::optional<ReignChronicle> headingOf(const fs::path& file) {
-  auto bytes = readFileStart(file, kHeadingBytes);
+  const auto bytes = readFileStart(file, kHeadingBytes);
   if (!bytes) return std::nullopt;
-  if (bytes->size() == kHeadingBytes) bytes->erase(bytes->rfind('\n') + 1);
-  return parseChronicleHeading(*bytes);
+  return parseChronicleHeadingOfStart(*bytes, bytes->size() == kHeadingBytes);
 }
 
 bool isReignOf(const ReignChronicle& heading, const std::string& ruler, long long months) {
