@@ -25,9 +25,8 @@ bool sameFolder(const fs::path& a, const fs::path& b) {
 }
 
 // The files of the game beside its texts: in the game folder, the player's or the installation's.
-constexpr const char* kOwnFiles[] = {"best.dat",      "best.dat.lock", "data.dat",
-                                     "data.dat.lock", "kroniky.lock",  "top.dat",
-                                     "sound.dat",     "about.dat",     "napoveda.html"};
+constexpr const char* kOwnFiles[] = {"best.dat", "best.dat.lock", "data.dat",  "data.dat.lock",
+                                     "top.dat",  "sound.dat",     "about.dat", "napoveda.html"};
 
 bool isOwnName(const std::string& name) {
   for (const char* own : kOwnFiles) {

@@ -155,11 +155,12 @@ bool keepChronicle(const fs::path& playerFolder, const ReignChronicle& chronicle
                    const std::optional<BestScores>& best, FileFault* fault) {
   const auto folder = chronicleFolder(playerFolder, fault);
   if (!folder) return false;
-  // Copies of the game that end reigns at the same moment take turns ("kroniky.lock"), so
-  // that each numbers its chronicle after the others' and none removes what another keeps.
-  const FileLock lock(playerFolder / kChronicleFolder);
   std::error_code ec;
   fs::create_directory(*folder, ec);
+  // Copies of the game that end reigns at the same moment take turns, on the lock of the game
+  // over that the best scores take too ("best.dat.lock"), so that each numbers its chronicle
+  // after the others' and none removes what another keeps.
+  const FileLock lock(playerFolder / "best.dat");
   auto files = listFolder(*folder, fault);
   if (!files) return false;
   const std::string bytes = chronicleBytes(chronicle);
