@@ -98,19 +98,27 @@ bool cp1250HasCharacter(char32_t codePoint) {
 }
 
 std::optional<std::string> decodeCp1250(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
+  // Every byte is at most three bytes of UTF-8: written straight into room made for that.
+  std::string out(3 * bytes.size(), '\0');
+  char* next = out.data();
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
     if (b == 0) return std::nullopt;
     if (b < 0x80) {
-      out += c;
+      *next++ = c;
       continue;
     }
     const char16_t cp = kHighHalf[b - 0x80];
     if (cp == 0) return std::nullopt;
-    appendUtf8(out, cp);
+    if (cp < 0x800) {
+      *next++ = static_cast<char>(0xC0 | (cp >> 6));
+    } else {
+      *next++ = static_cast<char>(0xE0 | (cp >> 12));
+      *next++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    *next++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  out.resize(static_cast<std::size_t>(next - out.data()));
   return out;
 }
 
