@@ -166,13 +166,18 @@ TEST_F(Chronicle, CommandsAreNotedWithTheirOutcome) {
   EXPECT_EQ(lines[1].text, "zmena-na-zenu zmena-na-muze sebevrazda");
 }
 
+// The shipped texts, a table of best scores and the settings.
+void withTheShippedTexts(const testing::TestGameFolder& folder) {
+  folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
+  folder.writeBest("A\n30\nB\n20\nC\n10\n");
+  folder.writeSettings("1,1,1");
+}
+
 // With the shipped texts, the chronicle tells each sex change as the panel did: the first one
 // makes a velmoranka of the velmoran, the second a man again.
 TEST(ChronicleOfTheShippedData, TellsTheSexChangeAsThePanelDoes) {
   testing::TestGameFolder folder;
-  folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
-  folder.writeBest("A\n30\nB\n20\nC\n10\n");
-  folder.writeSettings("1,1,1");
+  withTheShippedTexts(folder);
   testing::ScriptUi ui;
   Session session(ui, folder.path(), turnRules(), runMenuCommand);
   session.openTitleMenu();
@@ -216,9 +221,7 @@ TEST(ChronicleRecorder, ChangesNothingOfTheGame) {
   std::vector<std::string> transcripts[2];
   for (bool recording : {true, false}) {
     testing::TestGameFolder folder;
-    folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
-    folder.writeBest("A\n30\nB\n20\nC\n10\n");
-    folder.writeSettings("1,1,1");
+    withTheShippedTexts(folder);
     testing::ScriptUi ui;
     Session session(ui, folder.path(), turnRules(), runMenuCommand);
     session.setRecordsChronicles(recording);
