@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "commands/command_table.h"
+#include "files/data_text.h"
+#include "files/game_folders.h"
 #include "quiet_ui.h"
 #include "state/game.h"
 #include "state/session.h"
@@ -125,6 +127,30 @@ void BareReads(benchmark::State& state) {
   }
 }
 BENCHMARK(BareReads);
+
+// The same texts read as the game reads them (open, the status of the opened file, read,
+// close), and then parsed as records: what the month turn adds to the bare reads, step by step.
+void TextReads(benchmark::State& state) {
+  GameFolderCopy folder;
+  const GameFolders folders(folder.path());
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(folders.readText(kMonthlyEvents[next]));
+    next = (next + 1) % std::size(kMonthlyEvents);
+  }
+}
+BENCHMARK(TextReads);
+
+void TextReadsParsed(benchmark::State& state) {
+  GameFolderCopy folder;
+  const GameFolders folders(folder.path());
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(parseDataText(*folders.readText(kMonthlyEvents[next])));
+    next = (next + 1) % std::size(kMonthlyEvents);
+  }
+}
+BENCHMARK(TextReadsParsed);
 
 // Keeps the time of each benchmark for the ratio: the median where it is repeated.
 class RatioReporter : public benchmark::ConsoleReporter {
