@@ -66,10 +66,9 @@ std::optional<Record> recordOf(std::string_view text) {
   if (text.find('\r') != std::string_view::npos || text.empty()) return std::nullopt;
   const auto commas = static_cast<std::size_t>(std::count(text.begin(), text.end(), ','));
   FieldReading reading = readFieldsOf(text, commas + 1);
-  const bool whole =
-      reading.stop == FieldReading::Stop::TooFew ||
-      (reading.stop == FieldReading::Stop::Complete &&
-       reading.rest.find_first_not_of(" \t") == std::string_view::npos);
+  const bool whole = reading.stop == FieldReading::Stop::TooFew ||
+                     (reading.stop == FieldReading::Stop::Complete &&
+                      reading.rest.find_first_not_of(" \t") == std::string_view::npos);
   if (!whole || reading.fields.empty()) return std::nullopt;
   Record record{reading.fields[0].bytes, reading.fields[0].quoted, {}};
   record.fields.assign(std::make_move_iterator(reading.fields.begin() + 1),
@@ -201,8 +200,8 @@ class RecordReader {
         {"generator", one([](F f, R r) { return number(f, r.random); })},
         {"nahoda",
          [](RecordReader& rr, const Fields& f) {
-           return f.size() == 3 && number(f[0], rr.r_.drawRange) &&
-                  number(f[1], rr.r_.drawBase) && number(f[2], rr.r_.drawnNumber);
+           return f.size() == 3 && number(f[0], rr.r_.drawRange) && number(f[1], rr.r_.drawBase) &&
+                  number(f[2], rr.r_.drawnNumber);
          }},
         {"smi-jednat", one([](F f, R r) { return flagOf(f, r.mayAct); })},
         {"soubor", one([](F f, R r) { return text(f, r.textFileName); })},

@@ -29,8 +29,7 @@ bool lockAtOnce([[maybe_unused]] int fd) {
 
 }  // namespace
 
-ReignLock::ReignLock(std::filesystem::path reignFile)
-    : lockFile_(reignFile.string() + ".lock") {}
+ReignLock::ReignLock(std::filesystem::path reignFile) : lockFile_(reignFile.string() + ".lock") {}
 
 ReignLock::~ReignLock() {
   release();

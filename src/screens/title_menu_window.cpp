@@ -114,7 +114,8 @@ QLabel* TitleMenuWindow::addNote(const char* name, const QString& text, int top,
 
 void TitleMenuWindow::offerReign(const QString& reign) {
   makeRoomAboveButtons(kButtonStep + kNoteHeight + kNoteGap);
-  QPushButton* resume = addButton(this, "Pokracovat", QStringLiteral("Pokračovat"), kFirstButtonTop);
+  QPushButton* resume =
+      addButton(this, "Pokracovat", QStringLiteral("Pokračovat"), kFirstButtonTop);
   resume->setFont(sizedFont(8.25, true));
   QLabel* note = addNote("rozehranaVlada", reign, kFirstButtonTop + kButtonStep, kNoteHeight);
   resume->setAccessibleDescription(note->text());

@@ -15,8 +15,9 @@ namespace velmoran {
 namespace {
 
 // Every group the rebellion screen lists.
-constexpr const char* kRebellionGroups[] = {"Tajná policie", "Osobní stráž", "Policie", "Armáda",
-                                            "Dělníci",       "Rolníci",      "Chudina", "Inteligence"};
+constexpr const char* kRebellionGroups[] = {"Tajná policie", "Osobní stráž", "Policie",
+                                            "Armáda",        "Dělníci",      "Rolníci",
+                                            "Chudina",       "Inteligence"};
 
 // A number is kept as the text the game writes for it, nothing else.
 bool isWrittenNumber(const std::string& text) {

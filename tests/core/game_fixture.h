@@ -58,7 +58,8 @@ class GameTest : public ::testing::Test {
     if (session.game()) session.menuCommand(MenuEntry::mnewgame);
     session.closeBestScores();
     // The reign left is replaced.
-    if (session.reignOffer().state == Session::ReignOffer::State::Offered) ui.yesNo.push_front(true);
+    if (session.reignOffer().state == Session::ReignOffer::State::Offered)
+      ui.yesNo.push_front(true);
     startGame();
   }
   Game& game() { return *session.game(); }

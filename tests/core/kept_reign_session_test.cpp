@@ -19,7 +19,9 @@ using Offer = Session::ReignOffer::State;
 class KeptReignSession : public GameTest {
  protected:
   fs::path file() const { return folder / kKeptReignFile; }
-  std::string keptBytes() const { return fs::exists(file()) ? folder.readBytes(kKeptReignFile) : ""; }
+  std::string keptBytes() const {
+    return fs::exists(file()) ? folder.readBytes(kKeptReignFile) : "";
+  }
   // A reign in the middle of things: a question on the panel, the report bought, an entry
   // withdrawn, money moved and a partner found.
   void playAWhile() {
@@ -117,8 +119,9 @@ TEST_F(KeptReignSession, ASecondCopyNeitherOffersNorWritesTheReignTheFirstHolds)
   EXPECT_EQ(second.game(), nullptr);
   second.start();
   ASSERT_NE(second.game(), nullptr);
-  EXPECT_TRUE(secondUi.has("MSG information Rozehraná vláda Rozehranou vládu právě hraje jiná "
-                           "spuštěná kopie hry. Tuto vládu hra neuloží, aby ji nepřepsala."));
+  EXPECT_TRUE(
+      secondUi.has("MSG information Rozehraná vláda Rozehranou vládu právě hraje jiná "
+                   "spuštěná kopie hry. Tuto vládu hra neuloží, aby ji nepřepsala."));
   second.play([](Game& g) { g.set(Q::kasa, 99); });
   second.menuCommand(MenuEntry::mnewgame);
   EXPECT_EQ(keptBytes(), left);
@@ -193,9 +196,9 @@ TEST_F(KeptReignSession, AReignThatCannotBeWrittenIsToldOnce) {
   fs::create_directory(file());
   startGame();
   for (int i = 0; i < 3; ++i) set(Q::kasa, 100 + i);
-  EXPECT_EQ(ui.linesStartingWith("MSG critical CHYBA Bohužel hra nemůže uložit rozehranou vládu.")
-                .size(),
-            1u);
+  EXPECT_EQ(
+      ui.linesStartingWith("MSG critical CHYBA Bohužel hra nemůže uložit rozehranou vládu.").size(),
+      1u);
   EXPECT_TRUE(fs::is_directory(file()));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file of the unfinished reign: every part reads back as written, whatever damages it is
 // no reign, whatever lies in its place is told and moved aside, and one copy holds it.
+#include "files/kept_reign.h"
+
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <signal.h>
@@ -12,7 +14,6 @@
 
 #include "child_process.h"
 #include "files/game_files.h"
-#include "files/kept_reign.h"
 #include "files/reign_lock.h"
 #include "test_game_folder.h"
 
@@ -25,7 +26,8 @@ using testing::TestGameFolder;
 // A reign with something in every part, and texts that the plain format could not carry.
 KeptReign sampleReign() {
   KeptReign r;
-  r.quantities = {{"jmeno", "Jan, \"Veliký\"\n€ 🐉 &#38;"}, {"stat", " Kačerov "}, {"kasa", "-14999"}};
+  r.quantities = {
+      {"jmeno", "Jan, \"Veliký\"\n€ 🐉 &#38;"}, {"stat", " Kačerov "}, {"kasa", "-14999"}};
   r.info = "Dotace.\r\nDruhý řádek, s čárkou";
   r.okVisible = true;
   r.reportVisible = r.monthBannerVisible = true;
@@ -61,7 +63,9 @@ TEST(KeptReignFile, EveryPartReadsBackAsWritten) {
   EXPECT_EQ(reading.reign->quantities, sampleReign().quantities);
   EXPECT_EQ(reading.reign->info, sampleReign().info);
   EXPECT_EQ(reading.reign->rebellion->stebou, sampleReign().rebellion->stebou);
-  EXPECT_EQ(bytes.substr(0, 31), "\"VELMORAN ROZEHRAN\xC1 VL\xC1" "DA\", 1\r\n");
+  EXPECT_EQ(bytes.substr(0, 31),
+            "\"VELMORAN ROZEHRAN\xC1 VL\xC1"
+            "DA\", 1\r\n");
 
   TestGameFolder folder;
   ASSERT_TRUE(writeKeptReign(folder / kKeptReignFile, sampleReign()));
@@ -85,28 +89,47 @@ TEST(KeptReignFile, WhatIsDamagedOrForeignIsNoReign) {
   } cases[] = {
       {"empty", [](const std::string&) { return std::string(); }, 0},
       {"cut in the middle", [](const std::string& b) { return b.substr(0, b.size() / 2); }, 0},
-      {"cut before the chronicle's end", [](const std::string& b) { return b.substr(0, b.size() - 9); }, 0},
-      {"a data text", [](const std::string&) { return std::string("0\r\n\"Text\"\r\n1, 0, 0\r\n"); }, 0},
+      {"cut before the chronicle's end",
+       [](const std::string& b) { return b.substr(0, b.size() - 9); }, 0},
+      {"a data text",
+       [](const std::string&) { return std::string("0\r\n\"Text\"\r\n1, 0, 0\r\n"); }, 0},
       {"a kept chronicle", [](const std::string& b) { return b.substr(b.find("\"KRONIKA")); }, 0},
-      {"another heading", [](const std::string& b) { return replaced(b, "VELMORAN", "VELMORÁN"); }, 0},
+      {"another heading", [](const std::string& b) { return replaced(b, "VELMORAN", "VELMORÁN"); },
+       0},
       {"version 0", [](const std::string& b) { return replaced(b, "\", 1\r\n", "\", 0\r\n"); }, 0},
-      {"a later version", [](const std::string& b) { return replaced(b, "\", 1\r\n", "\", 2\r\n"); }, 2},
+      {"a later version",
+       [](const std::string& b) { return replaced(b, "\", 1\r\n", "\", 2\r\n"); }, 2},
       {"an unknown key", [](const std::string& b) { return replaced(b, "zprava,", "zpravy,"); }, 0},
-      {"a key twice", [](const std::string& b) { return replaced(b, "partner, 1", "zprava, 1"); }, 0},
-      {"a key missing", [](const std::string& b) { return replaced(b, "generator, 16777215\r\n", ""); }, 0},
-      {"a flag of 2", [](const std::string& b) { return replaced(b, "zapnuto, 0", "zapnuto, 2"); }, 0},
-      {"a share above 100", [](const std::string& b) { return replaced(b, "partyzanu, 77", "partyzanu, 101"); }, 0},
-      {"a draw range of 256", [](const std::string& b) { return replaced(b, "nahoda, 255", "nahoda, 256"); }, 0},
-      {"a question code past 32 bits", [](const std::string& b) { return replaced(b, "-2147483648", "-2147483649"); }, 0},
-      {"a number as text", [](const std::string& b) { return replaced(b, "castka, 2147483647", "castka, \"1\""); }, 0},
-      {"a text bare", [](const std::string& b) { return replaced(b, "\"atentat\"", "atentat"); }, 0},
-      {"a quote left open", [](const std::string& b) { return replaced(b, "\"atentat\"", "\"atentat"); }, 0},
-      {"a broken reference", [](const std::string& b) { return replaced(b, "&#128009;", "&#xyz;"); }, 0},
-      {"a field too few", [](const std::string& b) { return replaced(b, "tlacitka, 1, 0, 0", "tlacitka, 1, 0"); }, 0},
-      {"an empty line", [](const std::string& b) { return replaced(b, "zprava,", "\r\nzprava,"); }, 0},
-      {"half a rebellion", [](const std::string& b) { return replaced(b, "proti-tobe\r\n", ""); }, 0},
-      {"a damaged chronicle row", [](const std::string& b) { return replaced(b, "4, 100, -5", "4, x, -5"); }, 0},
-      {"a stride of 0", [](const std::string& b) { return replaced(b, "kronika, 4", "kronika, 0"); }, 0},
+      {"a key twice", [](const std::string& b) { return replaced(b, "partner, 1", "zprava, 1"); },
+       0},
+      {"a key missing",
+       [](const std::string& b) { return replaced(b, "generator, 16777215\r\n", ""); }, 0},
+      {"a flag of 2", [](const std::string& b) { return replaced(b, "zapnuto, 0", "zapnuto, 2"); },
+       0},
+      {"a share above 100",
+       [](const std::string& b) { return replaced(b, "partyzanu, 77", "partyzanu, 101"); }, 0},
+      {"a draw range of 256",
+       [](const std::string& b) { return replaced(b, "nahoda, 255", "nahoda, 256"); }, 0},
+      {"a question code past 32 bits",
+       [](const std::string& b) { return replaced(b, "-2147483648", "-2147483649"); }, 0},
+      {"a number as text",
+       [](const std::string& b) { return replaced(b, "castka, 2147483647", "castka, \"1\""); }, 0},
+      {"a text bare", [](const std::string& b) { return replaced(b, "\"atentat\"", "atentat"); },
+       0},
+      {"a quote left open",
+       [](const std::string& b) { return replaced(b, "\"atentat\"", "\"atentat"); }, 0},
+      {"a broken reference",
+       [](const std::string& b) { return replaced(b, "&#128009;", "&#xyz;"); }, 0},
+      {"a field too few",
+       [](const std::string& b) { return replaced(b, "tlacitka, 1, 0, 0", "tlacitka, 1, 0"); }, 0},
+      {"an empty line", [](const std::string& b) { return replaced(b, "zprava,", "\r\nzprava,"); },
+       0},
+      {"half a rebellion", [](const std::string& b) { return replaced(b, "proti-tobe\r\n", ""); },
+       0},
+      {"a damaged chronicle row",
+       [](const std::string& b) { return replaced(b, "4, 100, -5", "4, x, -5"); }, 0},
+      {"a stride of 0",
+       [](const std::string& b) { return replaced(b, "kronika, 4", "kronika, 0"); }, 0},
   };
   for (const auto& c : cases) {
     const KeptReignReading reading = parseKeptReign(c.damage(good));

@@ -148,7 +148,7 @@ TEST_F(ShellScreens, SavedSettingsShowFromTheNextGameOn) {
   session.openSettings();
   session.setSettingsCheck(0, true);
   ui.yesNo = {true};  // the reign left is replaced
-  startGame();  // "Start" closes the settings screen: its boxes were not saved
+  startGame();        // "Start" closes the settings screen: its boxes were not saved
   EXPECT_FALSE(session.isOpen(Screen::Nastaveni));
   session.saveSettings();
   EXPECT_FALSE(game().screen().look.boldInfoText);

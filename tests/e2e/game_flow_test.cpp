@@ -200,9 +200,8 @@ TEST(ConsoleMenu, TopThreeAndKonec) {
   EXPECT_EQ(t.lines, expected);
   const auto fromGame = play(folder, std::string(kStart) + "mkonec\nkonec\nstate\n");
   EXPECT_EQ(fromGame.exitStatus, 0);
-  EXPECT_EQ(fromGame.slice(6),
-            (Lines{"SCREEN | Menu | open", "REIGN | No Name | Kačerov | 1", "SCREEN | main | closed",
-                   "SCREEN | Menu | closed"}));
+  EXPECT_EQ(fromGame.slice(6), (Lines{"SCREEN | Menu | open", "REIGN | No Name | Kačerov | 1",
+                                      "SCREEN | main | closed", "SCREEN | Menu | closed"}));
 }
 
 struct AnswerCase {

@@ -28,10 +28,10 @@ std::string markerLine(std::size_t step) {
 // that leave the player on the game screen, the rebellion screen or the best scores.
 std::vector<std::string> reignSteps(int rounds) {
   static const char* const kCommands[] = {
-      "mpivo", "msvatba", "internet", "psesbuy", "army",    "police", "fbi",   "prumysl",
-      "zeme",  "chudi",   "veda",     "body",    "brda",    "atakk",  "diver", "bordo",
-      "povyseni", "cesta", "kampan",  "reforma", "ztph",    "strojparko", "pr", "usap",
-      "morpu", "zpht",    "noo"};
+      "mpivo",      "msvatba", "internet", "psesbuy", "army",   "police",  "fbi",
+      "prumysl",    "zeme",    "chudi",    "veda",    "body",   "brda",    "atakk",
+      "diver",      "bordo",   "povyseni", "cesta",   "kampan", "reforma", "ztph",
+      "strojparko", "pr",      "usap",     "morpu",   "zpht",   "noo"};
   std::vector<std::string> steps;
   for (int round = 0; round < rounds; ++round) {
     for (const char* command : kCommands) {
@@ -92,9 +92,9 @@ TEST(KeptReignAcrossRuns, GoesOnExactlyAsIfItHadNeverStopped) {
     TestGameFolder folder;
     copyShippedGame(folder);
     playKeepingReign(folder, std::string(kStart) + joined(steps, 0, stop, false));
-    const Transcript goingOn = playKeepingReign(
-        folder, "pokracovat\n" + std::string(kMarker) + std::to_string(stop) + "\n" +
-                    joined(steps, stop, steps.size(), true));
+    const Transcript goingOn =
+        playKeepingReign(folder, "pokracovat\n" + std::string(kMarker) + std::to_string(stop) +
+                                     "\n" + joined(steps, stop, steps.size(), true));
     ASSERT_TRUE(goingOn.hasPrefix("REIGN | No Name | Kačerov | "));
     EXPECT_EQ(after(goingOn, markerLine(stop)), after(uninterrupted, markerLine(stop)));
     EXPECT_EQ(folder.readBytes("best.dat"), whole.readBytes("best.dat"));

@@ -79,7 +79,9 @@ int resume(const char* folder, const char* kasa) {
   QWidget* menu = ui.window(Screen::Menu);
   auto* resume = menu ? menu->findChild<QPushButton*>(QStringLiteral("Pokracovat")) : nullptr;
   if (!resume) return fail("the title menu offers no reign");
-  if (!menu->findChild<QLabel*>(QStringLiteral("rozehranaVlada"))->text().startsWith("Jan, Lhota, ")) {
+  if (!menu->findChild<QLabel*>(QStringLiteral("rozehranaVlada"))
+           ->text()
+           .startsWith("Jan, Lhota, ")) {
     return fail("the title menu does not name the reign");
   }
   resume->click();

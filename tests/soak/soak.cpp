@@ -24,10 +24,10 @@
 
 #include "console/line_source.h"
 #include "console_process.h"
-#include "files/kept_reign.h"
 #include "files/best_scores.h"
 #include "files/game_files.h"
 #include "files/kept_chronicles.h"
+#include "files/kept_reign.h"
 #include "files/settings_file.h"
 #include "random_player.h"
 #include "state/quantity.h"
