@@ -7,6 +7,7 @@
 #include "files/followed_links.h"
 #include "files/game_files.h"
 #include "files/kept_chronicles.h"
+#include "files/kept_reign.h"
 
 namespace velmoran {
 
@@ -28,13 +29,20 @@ bool sameFolder(const fs::path& a, const fs::path& b) {
 constexpr const char* kOwnFiles[] = {"best.dat", "best.dat.lock", "data.dat",  "data.dat.lock",
                                      "top.dat",  "sound.dat",     "about.dat", "napoveda.html"};
 
+bool startsAndEnds(const std::string& name, const std::string& start, const std::string& end) {
+  return name.size() >= start.size() + end.size() && name.compare(0, start.size(), start) == 0 &&
+         name.compare(name.size() - end.size(), end.size(), end) == 0;
+}
+
 bool isOwnName(const std::string& name) {
   for (const char* own : kOwnFiles) {
     if (name == own) return true;
   }
-  // The help page's pictures.
-  return name.rfind("napoveda-", 0) == 0 && name.size() > 4 &&
-         name.compare(name.size() - 4, 4, ".png") == 0;
+  // The unfinished reign and its lock, the reigns set aside, and the help page's pictures.
+  const std::string reign = kKeptReignFile;
+  return name == reign || name == reign + ".lock" ||
+         startsAndEnds(name, "rozehrana-odlozena-", ".dat") ||
+         startsAndEnds(name, "napoveda-", ".png");
 }
 
 // The player's first start: the shipped best scores and settings become theirs. A failure
