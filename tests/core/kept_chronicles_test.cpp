@@ -216,7 +216,8 @@ TEST(KeptChronicles, CopiesEndingReignsAtOnceKeepEveryChronicle) {
 }
 
 // Ten thousand large files planted among the chronicles: each is told from its first bytes,
-// so a reign's end takes well under a second.
+// so a reign's end takes well under a second on a quiet machine (reading them whole took over
+// a minute); the bound leaves room for a machine busy with other tests.
 TEST(KeptChronicles, LargePlantedFilesCostOneSmallReadEach) {
   constexpr int kPlanted = 10000;
   testing::TestGameFolder folder;
@@ -235,7 +236,7 @@ TEST(KeptChronicles, LargePlantedFilesCostOneSmallReadEach) {
   const auto started = std::chrono::steady_clock::now();
   ASSERT_TRUE(keepChronicle(folder.path(), reign("New", 2), best));
   const auto took = std::chrono::steady_clock::now() - started;
-  EXPECT_LT(took, std::chrono::seconds(1));
+  EXPECT_LT(took, std::chrono::seconds(5));
   EXPECT_EQ(keptChronicleFiles(folder.path()).size(), 10u);
 }
 
