@@ -112,6 +112,7 @@ TEST_F(ChronicleCommands, TheFiguresGoOnlyWhereThePlayerSaysAndEveryRefusalSaysW
       {"--prepsat " + game("kroniky/kronika-000001.dat"),
        refused(game("kroniky/kronika-000001.dat"), ours)},
       {"--prepsat best.dat", refused("best.dat", ours)},
+      {"--prepsat " + game("rozehrana.dat"), refused(game("rozehrana.dat"), ours)},
       {"--prepsat " + in("scores"), refused(in("scores"), ours)},
       {"--prepsat " + out.string(), refused(out.string(), notAFile)},
       {"--prepsat " + in("fifo"), refused(in("fifo"), notAFile)},
