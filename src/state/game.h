@@ -104,6 +104,8 @@ class Game {
  private:
   void runChangeRule(Quantity q);
   void info_Change(bool textChanged);
+  // The country's figures for the chronicle, as they stand.
+  MonthFigures monthFigures() const;
   void changed();
 
   Session& session_;
