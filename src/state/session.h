@@ -11,6 +11,7 @@
 
 #include "files/best_scores.h"
 #include "files/chronicle_texts.h"
+#include "files/data_text_shelf.h"
 #include "files/game_folders.h"
 #include "files/kept_chronicles.h"
 #include "files/kept_reign.h"
@@ -40,6 +41,8 @@ class Session {
   Random& random() { return random_; }
   WorkingVars& vars() { return vars_; }
   const GameFolders& folders() const { return folders_; }
+  // The data texts, read as the panel shows them.
+  DataTextShelf& dataTexts() { return dataTexts_; }
 
   bool isOpen(Screen screen) const;
   bool anyScreenOpen() const;
@@ -196,6 +199,7 @@ class Session {
 
   Ui& ui_;
   GameFolders folders_;
+  DataTextShelf dataTexts_{folders_};
   TurnRules turn_;
   MenuCommandRunner menuCommand_;
   Random random_;
