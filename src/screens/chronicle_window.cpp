@@ -8,6 +8,7 @@
 #include "screens/chronicle_chart.h"
 #include "screens/screen_fonts.h"
 #include "screens/text_conversion.h"
+#include "screens/window_scale.h"
 
 namespace velmoran {
 
@@ -25,7 +26,7 @@ ChronicleWindow::ChronicleWindow(QWidget* parent)
   layout->addWidget(heading);
   layout->addWidget(chart_, 3);
   layout->addWidget(lines_, 2);
-  resize(720, 600);
+  resize(scaled(QSize(720, 600)));
 }
 
 void ChronicleWindow::keyPressEvent(QKeyEvent* event) {

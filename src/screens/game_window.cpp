@@ -15,6 +15,7 @@
 #include "screens/territory_bar.h"
 #include "screens/text_conversion.h"
 #include "screens/twips.h"
+#include "screens/window_scale.h"
 
 namespace velmoran {
 
@@ -159,7 +160,7 @@ void GameWindow::buildInfoPanel(QWidget* client) {
   info_ = addLabel(client, "info", QString(), 900, 825, 5190, 1440);
   info_->setWordWrap(true);
   info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  info_->setMargin(2);
+  info_->setMargin(scaled(2));
   info_->setAutoFillBackground(true);
 
   ano_ = addButton(client, "ano", QStringLiteral("Ano"), 900, 2325, 1515);
@@ -181,7 +182,7 @@ void GameWindow::buildInfoPanel(QWidget* client) {
 }
 
 void GameWindow::buildAccounts(QWidget* client) {
-  constexpr int kGapBeforeBox = 4;
+  const int kGapBeforeBox = scaled(4);
   QLabel* months = addLabel(client, "Label5", QStringLiteral("Vládnete již:"), 6300, 75, 1275);
   quantityControls_[indexOf(Quantity::vlada)] = addTextBox(client, Quantity::vlada, 7575, 0);
   QLabel* treasury =

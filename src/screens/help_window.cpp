@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "screens/window_scale.h"
+
 namespace velmoran {
 
 namespace {
@@ -29,7 +31,7 @@ HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
   setObjectName(QStringLiteral("napoveda"));
   setWindowTitle(QStringLiteral("Velmoran – nápověda"));
-  resize(kSize);
+  resize(scaled(kSize));
 
   auto* column = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;

@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   velmoran::Session session(ui, velmoran::gameFoldersOfThisRun(), velmoran::turnRules(),
                             velmoran::runMenuCommand);
   ui.attach(session);
+  ui.loadWindowSize();
   QObject::connect(&ui, &velmoran::QtUi::noScreenLeft, &app, &QApplication::quit);
   session.openSplash();
   // The splash screen has no frame to show an icon in: the game's icon is drawn once it is up,

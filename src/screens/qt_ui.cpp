@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "files/game_files.h"
 #include "platform/link.h"
 #include "screens/about_window.h"
 #include "screens/best_scores_window.h"
@@ -21,6 +22,9 @@
 #include "screens/splash_window.h"
 #include "screens/text_conversion.h"
 #include "screens/title_menu_window.h"
+#include "screens/window_scale.h"
+#include "state/file_messages.h"
+#include "state/messages.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -31,16 +35,52 @@ std::size_t slot(Screen screen) {
   return static_cast<std::size_t>(screen);
 }
 
-// Puts `window` in the middle of `over`, where the player looks, inside the screen.
+constexpr char kSizeUnreadable[] =
+    "Bohužel hra nemůže přečíst soubor, kde je uložena velikost oken; okna mají velikost podle "
+    "obrazovky.";
+constexpr char kSizeUnsaved[] = "Bohužel při ukládání velikosti oken nastala chyba.";
+
+// How far the frame the window manager puts around `window` reaches beyond its client area.
+QMargins frameOf(const QWidget* window) {
+  const QRect frame = window->frameGeometry();
+  const QRect client = window->geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                  frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// Moves the client area `place` so that the whole window, its frame and title bar included,
+// lies in the screen's free area, as far as it fits.
+QRect onTheScreen(QRect place, const QMargins& frame, const QScreen* screen) {
+  if (!screen) return place;
+  const QRect desktop = screen->availableGeometry().marginsRemoved(frame);
+  place.moveLeft(qMax(desktop.left(), qMin(place.left(), desktop.right() - place.width() + 1)));
+  place.moveTop(qMax(desktop.top(), qMin(place.top(), desktop.bottom() - place.height() + 1)));
+  return place;
+}
+
+// Puts `window` in the middle of `over`, where the player looks, inside the screen. A window
+// not yet shown has no frame yet: it will get one like the window it opens over.
 void centreOver(QWidget* window, const QWidget* over) {
   QRect place(QPoint(), window->size());
   place.moveCenter(over->geometry().center());
-  if (const QScreen* screen = over->screen()) {
+  window->setGeometry(onTheScreen(place, frameOf(over), over->screen()));
+}
+
+// Puts `window` to the right of `beside` (or to its left, where there is no room on the right),
+// its top at the same height, and wholly on the screen.
+void placeBeside(QWidget* window, const QWidget* beside) {
+  constexpr int kGap = 12;
+  const QMargins frame = frameOf(beside);
+  const QRect next = beside->frameGeometry();
+  QRect place(QPoint(), window->size());
+  place.moveTopLeft(QPoint(next.right() + kGap + frame.left(), next.top() + frame.top()));
+  if (const QScreen* screen = beside->screen()) {
     const QRect desktop = screen->availableGeometry();
-    place.moveLeft(qBound(desktop.left(), place.left(), desktop.right() - place.width()));
-    place.moveTop(qBound(desktop.top(), place.top(), desktop.bottom() - place.height()));
+    if (place.right() + frame.right() > desktop.right()) {
+      place.moveRight(next.left() - kGap - frame.right());
+    }
   }
-  window->setGeometry(place);
+  window->setGeometry(onTheScreen(place, frame, beside->screen()));
 }
 
 // Ties `window` to `owner` on the desktop: the window manager keeps it above its owner and
@@ -61,6 +101,55 @@ QtUi::~QtUi() {
 
 void QtUi::attach(Session& session) {
   session_ = &session;
+}
+
+void QtUi::loadWindowSize() {
+  const auto path = session_->folders().player / kWindowSizeFile;
+  clearInterruptedWrites(path);
+  sizeFault_ = FileFault::None;
+  useWindowSize(readWindowSize(path, &sizeFault_).value_or(kSizeByTheScreen));
+}
+
+void QtUi::useWindowSize(int percent) {
+  windowSize_ = percent;
+  applyWindowScale(scaleOf(percent, QGuiApplication::primaryScreen()));
+  rebuildOpenWindows();
+}
+
+// The help and chronicle windows only show what the player can open again; they close.
+void QtUi::rebuildOpenWindows() {
+  for (QWidget* shown : {help_.data(), chronicle_.data()}) {
+    if (shown) shown->close();
+  }
+  const QWidget* active = QApplication::activeWindow();
+  Screen activeScreen = Screen::Menu;
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (!windows_[i]) continue;
+    const auto screen = static_cast<Screen>(i);
+    if (windows_[i] == active) activeScreen = screen;
+    const QPoint centre = windows_[i]->geometry().center();
+    const QMargins frame = frameOf(windows_[i]);
+    closeScreen(screen);
+    openScreen(screen);
+    QWidget* rebuilt = windows_[i];
+    QRect place(QPoint(), rebuilt->size());
+    place.moveCenter(centre);
+    rebuilt->setGeometry(onTheScreen(place, frame, rebuilt->screen()));
+  }
+  if (QWidget* again = window(activeScreen)) again->activateWindow();
+}
+
+void QtUi::saveSettings(int windowSize) {
+  if (windowSize != windowSize_) {
+    FileFault fault = FileFault::None;
+    if (!writeWindowSize(session_->folders().player / kWindowSizeFile, windowSize, &fault)) {
+      message(Icon::Critical, kFileErrorTitle, withCause(kSizeUnsaved, fault));
+      return;
+    }
+    sizeFault_ = FileFault::None;
+  }
+  drive([](Session& s) { s.saveSettings(); });
+  if (windowSize != windowSize_) useWindowSize(windowSize);
 }
 
 QWidget* QtUi::window(Screen screen) const {
@@ -103,6 +192,11 @@ void QtUi::openScreen(Screen screen) {
   window->show();
   // The screen just opened is where the player goes on: it takes the keyboard.
   window->activateWindow();
+  if (screen == Screen::Nastaveni && sizeFault_ != FileFault::None &&
+      sizeFault_ != FileFault::Missing) {
+    message(Icon::Critical, kFileErrorTitle, withCause(kSizeUnreadable, sizeFault_));
+    sizeFault_ = FileFault::None;
+  }
 }
 
 void QtUi::place(Screen screen, QWidget* opening) const {
@@ -204,9 +298,7 @@ void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<Chro
     chronicle_ = window;
   }
   static_cast<ChronicleWindow*>(chronicle_.data())->showChronicle(chronicle, lines);
-  if (QWidget* scores = window(Screen::Prohra)) {
-    chronicle_->move(scores->frameGeometry().topRight() + QPoint(12, 0));
-  }
+  if (QWidget* scores = window(Screen::Prohra)) placeBeside(chronicle_, scores);
   chronicle_->show();
 }
 
@@ -295,11 +387,12 @@ QWidget* QtUi::createShellWindow(Screen screen) {
     case Screen::Nastaveni: {
       auto* settings = new SettingsWindow;
       settings->showChecks(session_->settingsChecks());
+      settings->showWindowSize(windowSize_);
       connect(settings, &SettingsWindow::checkToggled, this, [this](int box, bool ticked) {
         drive([box, ticked](Session& s) { s.setSettingsCheck(std::size_t(box), ticked); });
       });
       connect(settings, &SettingsWindow::saveClicked, this,
-              [this] { drive([](Session& s) { s.saveSettings(); }); });
+              [this, settings] { saveSettings(settings->chosenWindowSize()); });
       return settings;
     }
     case Screen::About: {

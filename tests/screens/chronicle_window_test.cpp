@@ -40,7 +40,12 @@ class ChronicleWindowTest : public QObject {
     QCOMPARE(chronicle->windowTitle(), QStringLiteral("Kronika vlády"));
     QWidget* table = run.window(Screen::Prohra);
     QVERIFY(table && table->isVisible());
-    QVERIFY(chronicle->frameGeometry().left() >= table->frameGeometry().right());
+    // Beside the table where the screen has room for both, and whole on the screen always.
+    const QRect desktop = chronicle->screen()->availableGeometry();
+    QVERIFY(desktop.contains(chronicle->frameGeometry()));
+    if (desktop.width() > table->frameGeometry().width() + chronicle->frameGeometry().width()) {
+      QVERIFY(!chronicle->frameGeometry().intersects(table->frameGeometry()));
+    }
     QVERIFY(heading(run).startsWith(QStringLiteral("Jan, vládce země Lhota: 40")));
     auto* lines = chronicle->findChild<QListWidget*>(QStringLiteral("zapisy"));
     QCOMPARE(lines->count(), 1);
