@@ -3,9 +3,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <array>
+#include <vector>
 
 #include "state/game_screen.h"
 #include "state/menu_entries.h"
@@ -13,6 +15,7 @@
 
 namespace velmoran {
 
+class ReadableLabel;
 class ReportFrame;
 class TerritoryBar;
 
@@ -26,6 +29,13 @@ class GameWindow : public QMainWindow {
 
   // Shows everything the game screen holds.
   void showState(const GameScreen& screen);
+
+  // What a screen reader says when a text appears on the panel: the text, and first the new
+  // month when one has begun. The answer buttons carry it as their description, so that it is
+  // heard when they take the focus and whenever it changes while they hold it.
+  QString announcement() const { return announcement_; }
+  // A new text was written on the panel: it is announced with the answer buttons under it.
+  void textWritten();
 
  signals:
   void menuEntryTriggered(velmoran::MenuEntry entry);
@@ -42,16 +52,29 @@ class GameWindow : public QMainWindow {
   void buildMenuBar();
   void showAnswerButtons(const GameScreen& screen);
   void showLook(const DisplaySettings& look);
+  void showReadings(const GameScreen& screen);
+  void announce(const GameScreen& screen);
+  // Where the keyboard goes when the menu bar gives it back: the answer button that shows,
+  // else `before`, else the info panel.
+  void giveBackFocus(QWidget* before);
+  void setTabOrder();
 
   std::array<QWidget*, kQuantityCount> quantityControls_{};
   std::array<QAction*, kMenuEntryCount> menuActions_{};
-  QLabel* info_ = nullptr;
+  // At the top of every menu while its commands wait for an answer: why, and back to it.
+  std::vector<QAction*> whyRefused_;
+  ReadableLabel* info_ = nullptr;
+  std::array<QLineEdit*, 3> accounts_{};  // vlada, kasa, rozpocet2
+  ReadableLabel* procentu_ = nullptr;
   QPushButton* ano_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* ne_ = nullptr;
   ReportFrame* report_ = nullptr;
   TerritoryBar* territory_ = nullptr;
   QLabel* monthBanner_ = nullptr;
+  QString announcement_;
+  QString monthAnnounced_;      // the month the last announcement was made in
+  bool textToAnnounce_ = true;  // the first text a window shows is announced too
 };
 
 }  // namespace velmoran

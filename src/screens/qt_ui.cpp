@@ -273,6 +273,7 @@ void QtUi::showHelp(const QUrl& page) {
 }
 
 void QtUi::infoTextChanged(const std::string&) {
+  if (GameWindow* game = gameWindow()) game->textWritten();
   refreshGameWindow();
 }
 

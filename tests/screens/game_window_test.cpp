@@ -319,7 +319,11 @@ class GameWindowTest : public QObject {
                                                {"valky", 3}, {"politika", 4}, {"ek", 6},
                                                {"jine", 2}};
     for (const auto& [menu, count] : counts) {
-      QCOMPARE(control<QMenu>(window, menu)->actions().size(), count);
+      int entries = 0;
+      for (const QAction* action : control<QMenu>(window, menu)->actions()) {
+        entries += !action->objectName().startsWith(QLatin1String("proc_"));
+      }
+      QCOMPARE(entries, count);
     }
   }
 

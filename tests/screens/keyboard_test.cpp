@@ -71,21 +71,45 @@ class KeyboardTest : public QObject {
     QVERIFY(!run.window(Screen::Nastaveni));
   }
 
-  // While an answer button shows, only "Hra" is offered.
+  // While an answer button shows, only "Hra" is offered; every other menu says why at its top,
+  // and that entry leads back to the answer.
+  void refusedEntriesAreSwitchedOff_data() {
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("Ok") << false << "Nejdřív potvrďte text v info okně tlačítkem Ok";
+    QTest::newRow("Ano/Ne") << true << "Nejdřív odpovězte na otázku v info okně: Ano, nebo Ne";
+  }
+
   void refusedEntriesAreSwitchedOff() {
+    QFETCH(bool, question);
+    QFETCH(QString, why);
     GameWindow window;
     GameScreen screen;
-    screen.okVisible = true;
+    screen.okVisible = !question;
+    screen.anoVisible = screen.neVisible = question;
     window.showState(screen);
+    int reasons = 0;
     for (QAction* entry : window.findChildren<QAction*>()) {
       if (entry->menu() || entry->objectName().isEmpty()) continue;
+      if (entry->objectName().startsWith(QLatin1String("proc_"))) {
+        QVERIFY(entry->isVisible() && entry->isEnabled());
+        QCOMPARE(entry->text(), why);
+        QCOMPARE(qobject_cast<QWidget*>(entry->parent())->actions().first(), entry);
+        ++reasons;
+        continue;
+      }
       const bool gameMenu = entry->objectName() == "mnewgame" || entry->objectName() == "mkonec";
       QCOMPARE(entry->isEnabled(), gameMenu);
     }
-    screen.okVisible = false;
+    QCOMPARE(reasons, 6);
+    window.show();
+    window.findChild<QAction*>(QStringLiteral("proc_dotace"))->trigger();
+    QCOMPARE(window.focusWidget()->objectName(), question ? "ano" : "ok");
+    screen.okVisible = screen.anoVisible = screen.neVisible = false;
     window.showState(screen);
     QVERIFY(window.findChild<QAction*>(QStringLiteral("noo"))->isEnabled());
     QVERIFY(window.findChild<QAction*>(QStringLiteral("army"))->isEnabled());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("proc_dotace"))->isVisible());
   }
 
   void f10OpensTheFirstMenuWithAnEntryHighlighted() {

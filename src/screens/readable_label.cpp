@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/readable_label.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace velmoran {
+
+ReadableLabel::ReadableLabel(QWidget* parent) : ReadableLabel(QString(), parent) {}
+
+ReadableLabel::ReadableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  // Tab reaches it; a click leaves the focus where it was (on the answer button).
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void ReadableLabel::setReading(const QString& reading) {
+  if (accessibleName() != reading) setAccessibleName(reading);
+}
+
+void ReadableLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.backgroundColor = palette().color(backgroundRole());
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
+QString monthsText(long long months) {
+  const char* word = "měsíců";
+  if (months == 1) {
+    word = "měsíc";
+  } else if (months >= 2 && months <= 4) {
+    word = "měsíce";
+  }
+  return QStringLiteral("%1 %2").arg(months).arg(QString::fromUtf8(word));
+}
+
+}  // namespace velmoran

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+
+namespace velmoran {
+
+// A label that the keyboard reaches: Tab stops on it, it shows a focus frame, and a screen
+// reader reads it as one item, with the caption that belongs to it (set by setReading).
+class ReadableLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit ReadableLabel(QWidget* parent = nullptr);
+  ReadableLabel(const QString& text, QWidget* parent);
+
+  // What a screen reader says for the label: its caption and value, as "Území: 20 %".
+  void setReading(const QString& reading);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The Czech count of months: "1 měsíc", "3 měsíce", "12 měsíců".
+QString monthsText(long long months);
+
+}  // namespace velmoran
