@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "kronika" and "kronika-csv FILE": the last reign's chronicle in the transcript, and its
-// monthly figures for the players who chart their reigns themselves.
+// "kronika" and "kronika-csv FILE": the last reign's chronicle in the transcript (during a game,
+// the running reign's so far), and its monthly figures for the players who chart their reigns
+// themselves.
 #include "console/console_commands.h"
 #include "console/line_source.h"
 #include "files/game_files.h"
@@ -9,15 +10,11 @@ namespace velmoran {
 
 bool ConsoleCommands::onChronicle(const std::string& command, const std::string& argument) {
   if (command != "kronika" && command != "kronika-csv") return false;
-  if (!session_.isOpen(Screen::Menu) && !session_.isOpen(Screen::Prohra)) {
-    ui_.error("kronika je jen v hlavní nabídce a v tabulce nejlepších");
-    return true;
-  }
   if (command == "kronika-csv" && argument.empty()) {
     ui_.error("chybí jméno souboru: kronika-csv SOUBOR");
     return true;
   }
-  const auto shown = session_.lastChronicle();
+  const auto shown = session_.game() ? session_.reignSoFar() : session_.lastChronicle();
   if (!shown) return true;
   if (command == "kronika") {
     for (const ChronicleLine& line : shown->lines) {

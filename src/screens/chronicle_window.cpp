@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "screens/chronicle_chart.h"
+#include "screens/readable_label.h"
 #include "screens/screen_fonts.h"
 #include "screens/text_conversion.h"
 #include "screens/window_scale.h"
@@ -40,9 +41,9 @@ void ChronicleWindow::keyPressEvent(QKeyEvent* event) {
 void ChronicleWindow::showChronicle(const ReignChronicle& chronicle,
                                     const std::vector<ChronicleLine>& lines) {
   findChild<QLabel*>(QStringLiteral("vladce"))
-      ->setText(QStringLiteral("%1, vládce země %2: %3 měsíců")
-                    .arg(qtText(chronicle.ruler), qtText(chronicle.country))
-                    .arg(chronicle.months));
+      ->setText(QStringLiteral("%1, vládce země %2: %3")
+                    .arg(qtText(chronicle.ruler), qtText(chronicle.country),
+                         monthsText(chronicle.months)));
   chart_->showFigures(chronicle.figures);
   lines_->clear();
   for (const ChronicleLine& line : lines) {

@@ -3,6 +3,7 @@
 
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QShortcut>
 
 #include "screens/banner_pictures.h"
@@ -249,6 +250,13 @@ void GameWindow::buildMenuBar() {
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::takeKeyboard);
   connect(bar, &KeyboardMenuBar::left, this, &GameWindow::giveBackFocus);
+  // Beside the game's two entries: the running reign's chronicle, which changes nothing.
+  auto* gameMenu = findChild<QMenu*>(qtText(kGameMenu));
+  auto* chronicle = new QAction(QStringLiteral("Kronika vlády"), gameMenu);
+  chronicle->setObjectName(QStringLiteral("kronika"));
+  chronicle->setShortcut(QKeySequence(Qt::Key_F3));
+  gameMenu->insertAction(gameMenu->actions().value(1), chronicle);
+  connect(chronicle, &QAction::triggered, this, &GameWindow::chronicleAsked);
   for (QAction* menu : bar->actions()) {
     if (!menu->menu() || menu->menu()->objectName() == qtText(kGameMenu)) continue;
     auto* why = new QAction(menu->menu());

@@ -43,6 +43,8 @@ class GameWindow : public QMainWindow {
   void anoClicked();
   void neClicked();
   void reportBought();
+  // "Kronika vlády" of the menu "Hra" (F3): the reign so far, read back.
+  void chronicleAsked();
 
  private:
   void buildHeader(QWidget* client);

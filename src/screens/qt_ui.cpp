@@ -291,7 +291,8 @@ void QtUi::rebellionChanged(const RebellionScreen& sides) {
   }
 }
 
-// Beside the best-scores screen, to its right, so that its Ok stays in reach.
+// Beside the best-scores screen, or during play beside the game screen, so that their buttons
+// stay in reach.
 void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<ChronicleLine>& lines) {
   if (!chronicle_) {
     auto* window = new ChronicleWindow;
@@ -299,8 +300,19 @@ void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<Chro
     chronicle_ = window;
   }
   static_cast<ChronicleWindow*>(chronicle_.data())->showChronicle(chronicle, lines);
-  if (QWidget* scores = window(Screen::Prohra)) placeBeside(chronicle_, scores);
+  if (QWidget* scores = window(Screen::Prohra)) {
+    placeBeside(chronicle_, scores);
+  } else if (QWidget* game = window(Screen::Main)) {
+    placeBeside(chronicle_, game);
+  }
   chronicle_->show();
+}
+
+// A chronicle the player asked for takes the keyboard, to be read; Esc gives it back.
+void QtUi::takeToChronicle() {
+  if (!chronicle_ || !chronicle_->isVisible()) return;
+  chronicle_->raise();
+  chronicle_->activateWindow();
 }
 
 bool QtUi::eventFilter(QObject* watched, QEvent* event) {
@@ -346,6 +358,12 @@ QWidget* QtUi::createWindow(Screen screen) {
       connect(game, &GameWindow::neClicked, this, [this] { drive([](Session& s) { s.ne(); }); });
       connect(game, &GameWindow::reportBought, this,
               [this] { drive([](Session& s) { s.buyReport(); }); });
+      connect(game, &GameWindow::chronicleAsked, this, [this] {
+        drive([this](Session& s) {
+          if (const auto sofar = s.reignSoFar()) showChronicle(sofar->chronicle, sofar->lines);
+        });
+        takeToChronicle();
+      });
       if (const Game* running = session_->game()) {
         game->showState(running->screen());
         game->setEnabled(running->screen().enabled);
@@ -358,6 +376,7 @@ QWidget* QtUi::createWindow(Screen screen) {
               [this] { drive([](Session& s) { s.closeBestScores(); }); });
       connect(scores, &BestScoresWindow::rulerChosen, this, [this](int row) {
         drive([row](Session& s) { s.openChronicleOfRow(std::size_t(row)); });
+        takeToChronicle();
       });
       scores->showScores(session_->bestScoresShown());
       return scores;

@@ -87,6 +87,7 @@ class QtUi : public QObject, public Ui {
   void rebuildOpenWindows();
   // "Uložit" of the settings screen: the window size, then the options of "data.dat".
   void saveSettings(int windowSize);
+  void takeToChronicle();
   GameWindow* gameWindow() const;
   void refreshGameWindow();
   void refreshBestScores();

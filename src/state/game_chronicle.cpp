@@ -26,9 +26,13 @@ void Game::note(MomentKind kind, double first, double second) {
 
 void Game::recordMonthFigures() {
   if (!session_.recordsChronicles()) return;
+  if (!recorder_.keepsMonth(whole(value(Quantity::vlada)))) return;
+  recorder_.recordMonth(figuresNow());
+}
+
+MonthFigures Game::figuresNow() const {
   MonthFigures f;
   f.month = whole(value(Quantity::vlada));
-  if (!recorder_.keepsMonth(f.month)) return;
   f.treasury = whole(value(Quantity::kasa));
   f.budget = whole(value(Quantity::rozpocet2));
   f.territory = whole(value(Quantity::Procentu));
@@ -38,7 +42,13 @@ void Game::recordMonthFigures() {
   for (std::size_t i = 0; i < f.popularity.size(); ++i) {
     f.popularity[i] = whole(value(kPopularityAtHome[i]));
   }
-  recorder_.recordMonth(f);
+  return f;
+}
+
+ReignChronicle Game::chronicleSoFar() const {
+  ReignRecorder sofar = recorder_;
+  if (session_.recordsChronicles()) sofar.recordMonth(figuresNow());
+  return sofar.finish(text(Quantity::jmeno), text(Quantity::stat), whole(value(Quantity::vlada)));
 }
 
 ReignChronicle Game::finishChronicle(long long months) {

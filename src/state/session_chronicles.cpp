@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chronicles of the reigns: kept at every reign's end, shown beside the best scores and
-// asked for from the title menu.
+// asked for from the title menu, and the running reign's read back during play.
+#include <utility>
+
 #include "files/decimal_text.h"
 #include "files/game_files.h"
 #include "state/messages.h"
@@ -63,6 +65,15 @@ std::optional<Session::ShownChronicle> Session::lastChronicle() {
     return std::nullopt;
   }
   return shown(kept, kLastDamaged);
+}
+
+std::optional<Session::ShownChronicle> Session::reignSoFar() {
+  if (!game_) return std::nullopt;
+  const auto texts = chronicleTexts(true);
+  if (!texts) return std::nullopt;
+  ReignChronicle chronicle = game_->chronicleSoFar();
+  auto lines = chronicleLines(chronicle, *texts);
+  return ShownChronicle{std::move(chronicle), std::move(lines)};
 }
 
 void Session::openChronicleOfRow(std::size_t row) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,6 +57,21 @@ class ChronicleWindowTest : public QObject {
     QVERIFY(run.window(Screen::Prohra));
     run.click(Screen::Prohra, "Command1");
     QVERIFY(run.window(Screen::Menu));
+  }
+
+  // "Kronika vlády" of the menu "Hra" reads the running reign back and changes nothing of it.
+  void theReignSoFarOpensDuringPlay() {
+    TestSession run;
+    run.folder.writeChronicleTexts();
+    run.start("Jan", "Lhota");
+    run.session.play([](velmoran::Game& game) { game.set(Quantity::vlada, 7); });
+    const velmoran::GameScreen before = run.session.game()->screen();
+    run.window(Screen::Main)->findChild<QAction*>(QStringLiteral("kronika"))->trigger();
+    QVERIFY(run.ui.chronicleWindow() && run.ui.chronicleWindow()->isVisible());
+    QCOMPARE(heading(run), QStringLiteral("Jan, vládce země Lhota: 7 měsíců"));
+    QVERIFY(run.session.game());
+    QCOMPARE(run.session.game()->screen().texts, before.texts);
+    QCOMPARE(run.session.game()->screen().info, before.info);
   }
 
   void aNameOnTheTableOpensItsKeptChronicle() {
