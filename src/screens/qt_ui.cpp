@@ -22,6 +22,7 @@
 #include "screens/splash_window.h"
 #include "screens/text_conversion.h"
 #include "screens/title_menu_window.h"
+#include "screens/window_roles.h"
 #include "screens/window_scale.h"
 #include "state/file_messages.h"
 #include "state/messages.h"
@@ -92,7 +93,9 @@ void tieTo(QWidget* window, const QWidget* owner) {
 
 }  // namespace
 
-QtUi::QtUi() = default;
+QtUi::QtUi() {
+  installWindowRoles();
+}
 
 QtUi::~QtUi() {
   for (const QPointer<QWidget>& window : windows_) delete window.data();

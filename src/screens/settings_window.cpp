@@ -39,9 +39,10 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
-    return posterBanner(size, QStringLiteral("NASTAVENÍ"), dpr);
-  });
+  addPicture(
+      this, 75, 75, kClientWidth - 150, 990,
+      [](QSize size, qreal dpr) { return posterBanner(size, QStringLiteral("NASTAVENÍ"), dpr); },
+      QStringLiteral("NASTAVENÍ"));
 
   for (int box = 0; box < 3; ++box) {
     auto* check = new QCheckBox(QString::fromUtf8(kCaptions[box]), this);

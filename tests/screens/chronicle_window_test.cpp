@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "files/kept_chronicles.h"
+#include "screens/text_conversion.h"
 #include "test_session.h"
 
 using velmoran::Icon;
@@ -69,6 +71,13 @@ class ChronicleWindowTest : public QObject {
     run.window(Screen::Main)->findChild<QAction*>(QStringLiteral("kronika"))->trigger();
     QVERIFY(run.ui.chronicleWindow() && run.ui.chronicleWindow()->isVisible());
     QCOMPARE(heading(run), QStringLiteral("Jan, vládce země Lhota: 7 měsíců"));
+    // The chart's figures, month by month, in the table beside it: the last row is this month.
+    auto* table = run.ui.chronicleWindow()->findChild<QTableWidget*>(QStringLiteral("cisla"));
+    QVERIFY(table && table->rowCount() > 0 && table->columnCount() == 13);
+    const int last = table->rowCount() - 1;
+    QCOMPARE(table->item(last, 0)->text(), QStringLiteral("7"));
+    QCOMPARE(table->item(last, 1)->text(),
+             velmoran::qtText(run.session.game()->text(Quantity::kasa)));
     QVERIFY(run.session.game());
     QCOMPARE(run.session.game()->screen().texts, before.texts);
     QCOMPARE(run.session.game()->screen().info, before.info);
