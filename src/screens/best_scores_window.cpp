@@ -25,9 +25,8 @@ constexpr int kMonthsLeft = 2925;
 constexpr int kRowTops[] = {1575, 1950, 2325};
 
 QLineEdit* addField(QWidget* parent, const QString& name, int left, int top, int width) {
-  auto* field = new QLineEdit(parent);
+  auto* field = new ReadOnlyField(parent);
   field->setObjectName(name);
-  field->setReadOnly(true);
   field->setFocusPolicy(Qt::NoFocus);
   placeAt(field, left, top, width, 300);
   return field;

@@ -50,9 +50,8 @@ ReadableLabel* addReadable(QWidget* parent, const char* name, int left, int top,
 
 // A read-only text box of the accounts, named by its caption. Tab reaches it to read it.
 QLineEdit* addTextBox(QWidget* parent, Quantity q, const QString& caption, int left, int top) {
-  auto* box = new QLineEdit(parent);
+  auto* box = new ReadOnlyField(parent);
   box->setObjectName(qtText(nameOf(q)));
-  box->setReadOnly(true);
   box->setFocusPolicy(Qt::TabFocus);
   box->setAccessibleName(caption);
   placeAt(box, left, top, 855, 285);
@@ -240,6 +239,7 @@ void GameWindow::buildAccounts(QWidget* client) {
 
 void GameWindow::buildMenuBar() {
   auto* bar = new KeyboardMenuBar(this);
+  bar->setAccessibleName(QStringLiteral("Nabídky"));
   setMenuBar(bar);
   menuActions_ = buildGameMenuBar(bar);
   for (const auto& info : kMenuEntries) {

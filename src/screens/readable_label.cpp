@@ -27,6 +27,18 @@ void ReadableLabel::paintEvent(QPaintEvent* event) {
   style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
+ReadOnlyField::ReadOnlyField(QWidget* parent) : ReadOnlyField(QString(), parent) {}
+
+ReadOnlyField::ReadOnlyField(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+  setReadOnly(true);
+}
+
+void ReadOnlyField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  deselect();
+  setCursorPosition(0);
+}
+
 QString monthsText(long long months) {
   const char* word = "měsíců";
   if (months == 1) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace velmoran {
 
@@ -19,6 +20,19 @@ class ReadableLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
+
+// A read-only text box that Tab reaches to be read: it keeps its text unselected, so that a
+// screen reader reads the value and its name, not a selection.
+class ReadOnlyField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit ReadOnlyField(QWidget* parent = nullptr);
+  ReadOnlyField(const QString& text, QWidget* parent);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
 };
 
 // The Czech count of months: "1 měsíc", "3 měsíce", "12 měsíců".

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "screens/readable_label.h"
 #include "screens/rebellion_picture.h"
 #include "screens/screen_colours.h"
 #include "screens/screen_fonts.h"
@@ -40,10 +41,9 @@ QListWidget* addList(QWidget* parent, const char* name, const QString& heading, 
 
 QLineEdit* addStrength(QWidget* parent, const char* name, const QString& heading,
                        const QColor& colour, int left) {
-  auto* field = new QLineEdit(QStringLiteral("0"), parent);
+  auto* field = new ReadOnlyField(QStringLiteral("0"), parent);
   field->setObjectName(QString::fromLatin1(name));
   field->setAccessibleName(heading);
-  field->setReadOnly(true);
   field->setFocusPolicy(Qt::TabFocus);
   field->setFont(sizedFont(8.25, true));
   QPalette palette = field->palette();
