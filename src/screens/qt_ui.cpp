@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -191,6 +192,8 @@ void QtUi::openScreen(Screen screen) {
   windows_[slot(screen)] = window;
   window->installEventFilter(this);
   prepareForKeyboard(window);
+  // A window sized by its layout (the game screen's menu bar) takes its size now, to be placed.
+  if (QLayout* layout = window->layout()) layout->activate();
   place(screen, window);
   window->show();
   // The screen just opened is where the player goes on: it takes the keyboard.

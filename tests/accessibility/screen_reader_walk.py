@@ -96,6 +96,8 @@ class Walk:
     def on_event(self, event):
         self.events += 1
         source = event.source
+        if role_of(source) is None:
+            return  # a window closed before its event was read: nothing is left to tell
         if event.type.startswith('object:state-changed:focused'):
             if not event.detail1:
                 return
