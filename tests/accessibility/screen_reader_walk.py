@@ -217,8 +217,11 @@ class Walk:
     # --- what a screen reader finds -------------------------------------------------
 
     def survey_window(self, screen, window):
-        """Counts a window's controls and their names; fails on those without one."""
-        controls = named = 0
+        """Counts a window's controls, their names and the keyboard's stops among them; fails
+        on a control without a name and on a window that is no window to a screen reader."""
+        controls = named = reached = 0
+        if role_of(window) not in WINDOWS:
+            self.fail('%s: the window "%s" is a %s' % (screen, name_of(window), role_name(window)))
         in_a_box = role_of(window) in BOXES
         pending = [window]
         while pending:
@@ -233,6 +236,7 @@ class Walk:
                 checked = bool(safe(lambda: obj.queryImage().imageSize != (0, 0)))
             if checked:
                 controls += 1
+                reached += safe(lambda: obj.getState().contains(pyatspi.STATE_FOCUSABLE), False)
                 if name_of(obj).strip():
                     named += 1
                 else:
@@ -241,8 +245,9 @@ class Walk:
                 child = safe(lambda: obj.getChildAtIndex(i))
                 if child is not None:
                     pending.append(child)
-        before = self.screens.get(screen, (0, 0))
-        self.screens[screen] = (max(before[0], controls), max(before[1], named))
+        before = self.screens.get(screen, (0, 0, 0))
+        self.screens[screen] = (max(before[0], controls), max(before[1], named),
+                                max(before[2], reached))
 
     def survey_screen(self, screen, title):
         window = self.wait_for('the window "%s"' % title, lambda: self.window(title))
@@ -413,9 +418,9 @@ class Walk:
     # --- the end ----------------------------------------------------------------------
 
     def report(self):
-        lines = ['%-18s %8s %6s' % ('obrazovka', 'ovládací', 'jméno')]
-        for screen, (controls, named) in self.screens.items():
-            lines.append('%-18s %8d %6d' % (screen, controls, named))
+        lines = ['%-18s %8s %6s %9s' % ('obrazovka', 'prvků', 'jméno', 'klávesnice')]
+        for screen, (controls, named, reached) in self.screens.items():
+            lines.append('%-18s %8d %6d %9d' % (screen, controls, named, reached))
         lines.append('')
         lines.append('Co slyšel čtečka obrazovky (%d zpráv):' % len(self.heard))
         for kind, said, _ in self.heard:
