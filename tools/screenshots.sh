@@ -45,6 +45,16 @@ window() {
   timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
 }
 
+# Answers the two name boxes of a new game: the ruler's name typed, the country's default.
+answer_names() {
+  local name country
+  name=$(window '^Jaké je vaše jméno\?$')
+  xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
+  xdotool key Return
+  country=$(window '^Jak se bude jmenovat vaše země\?$')
+  xdotool windowfocus --sync "$country" key Return
+}
+
 # Clicks the middle of a title-menu button placed at (left, top) in pixels.
 click_button() {
   xdotool mousemove --window "$menu" $(($1 + 50)) $(($2 + 11)) click 1
@@ -80,11 +90,7 @@ xdotool mousemove --window "$about" 340 10 click 1
 
 # "Start" (Command1 at 85, 80), then the two names.
 click_button 85 80
-name=$(window '^Jaké je vaše jméno\?$')
-xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
-xdotool key Return
-country=$(window '^Jak se bude jmenovat vaše země\?$')
-xdotool windowfocus --sync "$country" key Return
+answer_names
 
 # The game screen: buy the secret police report (Command1 at 415, 70 of the client area, which
 # is 394 pixels high under the menu bar) to show it too.
@@ -136,11 +142,7 @@ for percent in 150 200; do
   menu=$(window '^ Velmoran $')
   sleep 0.3
   xdotool windowfocus --sync "$menu" key Return
-  name=$(window '^Jaké je vaše jméno\?$')
-  xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
-  xdotool key Return
-  country=$(window '^Jak se bude jmenovat vaše země\?$')
-  xdotool windowfocus --sync "$country" key Return
+  answer_names
   game=$(window '^ Velmoran$')
   sleep 0.3
   xdotool windowfocus --sync "$game" key Tab Tab space

@@ -14,8 +14,8 @@ if [[ "${ON_THE_ACCESSIBILITY_BUS:-}" != 1 ]]; then
   scratch=$(mktemp -d)
   trap 'rm -rf "$scratch"' EXIT
   mkdir -m 700 "$scratch/runtime"
-  XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
+  XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch" DESKTOP_SCREEN=1280x1024x24 \
+    "$(dirname "$0")/../screens/on_a_desktop.sh" dbus-run-session -- "$0" "$@"
   exit
 fi
 
@@ -23,12 +23,4 @@ fi
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
   variant:boolean:true >/dev/null
-
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-trap 'kill "$manager" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-QT_QPA_PLATFORM=xcb "$@"
+"$@"
