@@ -48,14 +48,23 @@ void ConsoleCommands::run(const std::string& line) {
 }
 
 bool ConsoleCommands::onTitleMenu(const std::string& command) {
-  if (command != "start" && command != "nastaveni" && command != "top3" && command != "konec" &&
-      command != "ohre") {
+  if (command != "start" && command != "pokracovat" && command != "nastaveni" &&
+      command != "top3" && command != "konec" && command != "ohre") {
     return false;
   }
+  using Offer = Session::ReignOffer::State;
   if (!session_.isOpen(Screen::Menu)) {
     ui_.error("hlavní nabídka není otevřená");
   } else if (command == "start") {
     session_.start();
+  } else if (command == "pokracovat") {
+    const Offer offer = session_.reignOffer().state;
+    if (offer == Offer::Offered) {
+      session_.resume();
+    } else {
+      ui_.error(offer == Offer::Elsewhere ? "rozehranou vládu hraje jiná spuštěná kopie hry"
+                                          : "žádná vláda není rozehraná");
+    }
   } else if (command == "nastaveni") {
     session_.openSettings();
   } else if (command == "top3") {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/console_ui.h"
 
+#include "console/line_source.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -38,9 +39,23 @@ std::string ConsoleUi::input(const std::string& title, const std::string& prompt
 
 void ConsoleUi::openScreen(Screen screen) {
   out_ << "SCREEN | " << screenName(screen) << " | open\n";
+  if (screen == Screen::Menu && session_) reignOffered();
   if (screen == Screen::Nastaveni && session_) {
     const auto& checks = session_->settingsChecks();
     out_ << "CHECKS | " << checks[0] << ' ' << checks[1] << ' ' << checks[2] << '\n';
+  }
+}
+
+// The title menu's offer: the unfinished reign's ruler, country and month, or that another
+// copy of the game plays it.
+void ConsoleUi::reignOffered() {
+  using Offer = Session::ReignOffer;
+  const Offer& offer = session_->reignOffer();
+  if (offer.state == Offer::State::Offered) {
+    out_ << "REIGN | " << transcriptField(offer.ruler) << " | " << transcriptField(offer.country)
+         << " | " << offer.month << '\n';
+  } else if (offer.state == Offer::State::Elsewhere) {
+    out_ << "REIGN | jinde\n";
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "files/cp1250.h"
 #include "files/data_text.h"
@@ -209,6 +210,14 @@ void Game::setPartisanShare(std::uint8_t share) {
 
 void Game::applyLook(const DisplaySettings& look) {
   screen_.look = look;
+  changed();
+}
+
+void Game::restore(const GameScreen& screen, const RebellionScreen& rebellion,
+                   ReignRecorder recorder) {
+  screen_ = screen;
+  rebellion_ = rebellion;
+  recorder_ = std::move(recorder);
   changed();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <utility>
+
 #include "files/reign_chronicle.h"
 
 namespace velmoran {
@@ -17,6 +19,14 @@ class ReignRecorder {
   bool keepsMonth(long long month) const { return month % stride_ == 0; }
   // The chronicle so far, under the names and the score of its end.
   ReignChronicle finish(const std::string& ruler, const std::string& country, long long months);
+
+  // What has been recorded, and every how many months a month's figures are kept: all that a
+  // kept reign needs to record on where it stopped.
+  const ReignChronicle& recorded() const { return chronicle_; }
+  long long stride() const { return stride_; }
+  ReignRecorder() = default;
+  ReignRecorder(ReignChronicle recorded, long long stride)
+      : chronicle_(std::move(recorded)), stride_(stride) {}
 
  private:
   ReignChronicle chronicle_;

@@ -143,6 +143,7 @@ TEST_F(GameOver, ANextGameStartsAfreshButWorkingVariablesCarryOver) {
   set(Q::vlada, 7);
   session.buyReport();
   session.menuCommand(MenuEntry::mnewgame);
+  ui.yesNo = {true};  // the reign left is replaced
   session.start();
   ASSERT_NE(session.game(), nullptr);
   EXPECT_EQ(text(Q::polo), "5");
