@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/game_window.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 
+#include "screens/announcer.h"
 #include "screens/banner_pictures.h"
 #include "screens/game_menu_bar.h"
 #include "screens/keyboard_menu_bar.h"
@@ -131,6 +134,7 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent) {
   buildAccounts(client);
   buildMenuBar();
   setTabOrder();
+  announcer_ = new Announcer(client);
   // Every control stands at a fixed place: the window has the size of its menu bar and client
   // area, no more.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -191,6 +195,10 @@ void GameWindow::buildInfoPanel(QWidget* client) {
   ok_ = addButton(client, "ok", QStringLiteral("Ok"), 2700, 2325, 1515);
   ne_ = addButton(client, "ne", QStringLiteral("Ne"), 4575, 2325, 1515);
   for (QPushButton* button : {ano_, ok_, ne_}) button->hide();
+  for (QPushButton* button : {ano_, ok_, ne_}) {
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this, [this] { answerRefocused_ = false; });
+  }
   connect(ano_, &QPushButton::clicked, this, &GameWindow::anoClicked);
   connect(ok_, &QPushButton::clicked, this, &GameWindow::okClicked);
   connect(ne_, &QPushButton::clicked, this, &GameWindow::neClicked);
@@ -244,8 +252,10 @@ void GameWindow::buildMenuBar() {
   menuActions_ = buildGameMenuBar(bar);
   for (const auto& info : kMenuEntries) {
     const MenuEntry entry = info.entry;
-    connect(menuActions_[indexOf(entry)], &QAction::triggered, this,
-            [this, entry] { emit menuEntryTriggered(entry); });
+    connect(menuActions_[indexOf(entry)], &QAction::triggered, this, [this, entry] {
+      answerRefocused_ = false;
+      emit menuEntryTriggered(entry);
+    });
   }
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::takeKeyboard);
@@ -266,6 +276,21 @@ void GameWindow::buildMenuBar() {
     connect(why, &QAction::triggered, this, [this] { giveBackFocus(nullptr); });
     whyRefused_.push_back(why);
   }
+}
+
+// A button that takes the focus is read with its description; one that keeps it is not read
+// again, so its new text is said as a notification. A button that took the focus since the
+// player's last action (after a message box, or appearing) has been read already.
+void GameWindow::announceToAKeptFocus() {
+  const bool answerFocused = focusWidget() == ano_ || focusWidget() == ok_ || focusWidget() == ne_;
+  if (answerFocused && focusWidget()->isVisible() && isActiveWindow() && !answerRefocused_) {
+    announcer_->say(announcement_);
+  }
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) answerRefocused_ = true;
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void GameWindow::setTabOrder() {
@@ -309,7 +334,8 @@ void GameWindow::showState(const GameScreen& screen) {
   }
   info_->setText(qtText(screen.info));
   showReadings(screen);
-  announce(screen);
+  // Once the player's action is done and the buttons are as it left them.
+  if (announce(screen)) QTimer::singleShot(0, this, &GameWindow::announceToAKeptFocus);
   showAnswerButtons(screen);
   report_->setVisible(screen.reportVisible);
   monthBanner_->setVisible(screen.monthBannerVisible);
@@ -348,9 +374,11 @@ void GameWindow::textWritten() {
 
 // A text is announced once an answer button shows under it; the first after a month turn
 // tells of the new month, which the banner NOVÝ MĚSÍC shows.
-void GameWindow::announce(const GameScreen& screen) {
-  if (!textToAnnounce_ || !screen.anyAnswerButtonVisible()) return;
+bool GameWindow::announce(const GameScreen& screen) {
+  if (!textToAnnounce_ || !screen.anyAnswerButtonVisible()) return false;
   textToAnnounce_ = false;
+  // A cleared panel has nothing to say; its buttons are about to go.
+  if (screen.info.empty()) return false;
   const QString month = qtText(screen.texts[indexOf(Quantity::vlada)]);
   QString said = qtText(screen.info);
   if (!monthAnnounced_.isEmpty() && month != monthAnnounced_) {
@@ -361,6 +389,7 @@ void GameWindow::announce(const GameScreen& screen) {
   for (QPushButton* answer : {ano_, ok_, ne_}) {
     if (answer->accessibleDescription() != said) answer->setAccessibleDescription(said);
   }
+  return true;
 }
 
 void GameWindow::showAnswerButtons(const GameScreen& screen) {

@@ -15,6 +15,7 @@
 
 namespace velmoran {
 
+class Announcer;
 class ReadableLabel;
 class ReportFrame;
 class TerritoryBar;
@@ -32,7 +33,8 @@ class GameWindow : public QMainWindow {
 
   // What a screen reader says when a text appears on the panel: the text, and first the new
   // month when one has begun. The answer buttons carry it as their description, so that it is
-  // heard when they take the focus and whenever it changes while they hold it.
+  // heard when they take the focus; when the button that holds the focus stays, the text is
+  // announced as a notification.
   QString announcement() const { return announcement_; }
   // A new text was written on the panel: it is announced with the answer buttons under it.
   void textWritten();
@@ -46,6 +48,10 @@ class GameWindow : public QMainWindow {
   // "Kronika vlády" of the menu "Hra" (F3): the reign so far, read back.
   void chronicleAsked();
 
+ protected:
+  // Notes when an answer button takes the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void buildHeader(QWidget* client);
   void buildInfoPanel(QWidget* client);
@@ -55,7 +61,9 @@ class GameWindow : public QMainWindow {
   void showAnswerButtons(const GameScreen& screen);
   void showLook(const DisplaySettings& look);
   void showReadings(const GameScreen& screen);
-  void announce(const GameScreen& screen);
+  // True when a new text is to be announced.
+  bool announce(const GameScreen& screen);
+  void announceToAKeptFocus();
   // Where the keyboard goes when the menu bar gives it back: the answer button that shows,
   // else `before`, else the info panel.
   void giveBackFocus(QWidget* before);
@@ -74,9 +82,12 @@ class GameWindow : public QMainWindow {
   ReportFrame* report_ = nullptr;
   TerritoryBar* territory_ = nullptr;
   QLabel* monthBanner_ = nullptr;
+  Announcer* announcer_ = nullptr;
   QString announcement_;
   QString monthAnnounced_;      // the month the last announcement was made in
   bool textToAnnounce_ = true;  // the first text a window shows is announced too
+  // An answer button took the focus since the player's last action, and was read with it.
+  bool answerRefocused_ = false;
 };
 
 }  // namespace velmoran

@@ -12,6 +12,7 @@
 #include "files/game_files.h"
 #include "platform/link.h"
 #include "screens/about_window.h"
+#include "screens/accessible_roles.h"
 #include "screens/best_scores_window.h"
 #include "screens/chronicle_window.h"
 #include "screens/dialogs.h"
@@ -23,7 +24,6 @@
 #include "screens/text_conversion.h"
 #include "screens/title_menu_window.h"
 #include "screens/window_placement.h"
-#include "screens/window_roles.h"
 #include "screens/window_scale.h"
 #include "state/file_messages.h"
 #include "state/messages.h"
@@ -45,7 +45,7 @@ constexpr char kSizeUnsaved[] = "Bohužel při ukládání velikosti oken nastal
 }  // namespace
 
 QtUi::QtUi() {
-  installWindowRoles();
+  installAccessibleRoles();
 }
 
 QtUi::~QtUi() {

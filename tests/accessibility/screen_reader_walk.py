@@ -9,13 +9,15 @@ with its menus and report, the month turns until the great rebellion, the rebell
 the reign's chronicle during play, and back. It fails when a control that the player works or
 reads has no name, when the keyboard focus falls on an object without a name, and when the
 text of a month's event does not reach the screen reader as the player's answer button takes
-it. At the end it prints, for every screen, its controls and how many of them are named, and
-what a screen reader was told.
+it, with the focus or as a notification. At the end it prints, for every screen, its controls
+and how many of them are named, and what a screen reader was told.
 
-    screen_reader_walk.py PROGRAM GAME_FOLDER [--survey]
+    screen_reader_walk.py PROGRAM GAME_FOLDER [--survey] [--settle SECONDS]
 
 Run it on an X display with the accessibility bus switched on (on_the_accessibility_bus.sh).
-With --survey it only reports and never fails.
+With --survey it only reports and never fails. --settle sets how long the bus must be quiet
+before the next key (0.15 s); a screen reader listening beside the walk, such as Orca taking
+down what it says, needs the pace of a person (about 0.6 s).
 """
 
 import os
@@ -42,7 +44,7 @@ WINDOWS = {pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.
            pyatspi.ROLE_FILE_CHOOSER}
 BOXES = {pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT}
 
-SETTLE = 0.15  # quiet seconds after which a key's effects are taken as done
+SETTLE = 0.15  # quiet seconds after which a key's effects are taken as done (--settle)
 PATIENCE = 10  # seconds to wait for a window or a focus
 
 
@@ -76,8 +78,9 @@ def window_of(obj):
 
 
 class Walk:
-    def __init__(self, program, game_folder, survey):
+    def __init__(self, program, game_folder, survey, quiet):
         self.survey = survey
+        self.quiet = quiet
         self.failures = []
         self.heard = []  # what a screen reader is told, in order
         self.screens = {}  # screen -> (controls, named)
@@ -117,6 +120,8 @@ class Walk:
         elif event.type.startswith('object:state-changed:showing'):
             if event.detail1 and role_of(source) == pyatspi.ROLE_ALERT:
                 self.heard.append(('alert', name_of(source), source))
+            elif event.detail1 and role_of(source) == pyatspi.ROLE_NOTIFICATION:
+                self.heard.append(('notification', name_of(source), source))
 
     def pump(self, seconds):
         end = time.monotonic() + seconds
@@ -126,13 +131,13 @@ class Walk:
                 pass
             time.sleep(0.01)
 
-    def settle(self, most=3.0):
+    def settle(self, most=4.0):
         """Waits until the bus has been quiet for a moment."""
         end = time.monotonic() + most
         seen = -1
         while time.monotonic() < end and seen != self.events:
             seen = self.events
-            self.pump(SETTLE)
+            self.pump(self.quiet)
 
     def wait_for(self, what, test, seconds=PATIENCE):
         end = time.monotonic() + seconds
@@ -268,8 +273,11 @@ class Walk:
         return name[len('Info okno: '):] if name.startswith('Info okno: ') else ''
 
     def heard_since(self, mark, text):
+        """A screen reader speaks a text with the object that takes the focus, or as a
+        notification; a description that changes on the focused object is not enough (Qt tells
+        the object, not the text, and Orca says nothing)."""
         return any(text in said for kind, said, _ in self.heard[mark:]
-                   if kind in ('focus', 'description'))
+                   if kind in ('focus', 'notification'))
 
     def answer_boxes(self):
         """Closes the message boxes a month turn shows, reading each."""
@@ -441,9 +449,11 @@ class Walk:
 
 def main():
     program, game_folder = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    survey = '--survey' in sys.argv[3:]
+    options = sys.argv[3:]
+    survey = '--survey' in options
+    quiet = float(options[options.index('--settle') + 1]) if '--settle' in options else SETTLE
     started = time.monotonic()
-    walk = Walk(program, game_folder, survey)
+    walk = Walk(program, game_folder, survey, quiet)
     try:
         walk.walk()
     finally:

@@ -29,6 +29,37 @@ class KeyboardTest : public QObject {
   }
 
  private slots:
+  // A new text is heard once: with the answer button that takes the focus (its description),
+  // or, where the button keeps the focus, as a notification; after a month turn it begins with
+  // the new month.
+  void everyTextIsAnnouncedOnce() {
+    TestSession run;
+    run.folder.writeDataText("nic.ini", 0, "Nic se nestalo", 1, 0, 1);
+    for (const char* event :
+         {"nahoda1.ini", "nahoda2.ini", "nahoda3.ini", "nahoda4.ini", "nahoda5.ini", "nahoda6.ini",
+          "nahoda7.ini", "nahoda8.ini", "nahoda9.ini", "nahoda10.ini", "nahoda77.ini"}) {
+      run.folder.writeDataText(event, 0, "Událost", 1, 0, 0);
+    }
+    run.start();
+    QWidget* game = run.window(Screen::Main);
+    activate(game);
+    auto* ok = run.control<QPushButton>(Screen::Main, "ok");
+    auto* notification = run.control<QWidget>(Screen::Main, "oznameni");
+    QCOMPARE(ok->accessibleDescription(), QStringLiteral("Vítejte"));
+    QTest::keyClick(ok, Qt::Key_Space);
+    game->findChild<QAction*>(QStringLiteral("noo"))->trigger();
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QCOMPARE(ok->accessibleDescription(), QStringLiteral("Nic se nestalo"));
+    QCoreApplication::processEvents();
+    QVERIFY(!notification->isVisible());  // the focus came with the text
+    QTest::keyClick(ok, Qt::Key_Space);
+    QCOMPARE(run.session.game()->text(Quantity::vlada), std::string("2"));
+    const QString said = QStringLiteral("Nový měsíc. Vládnete již: 2. Událost");
+    QCOMPARE(ok->accessibleDescription(), said);
+    QTRY_VERIFY(notification->isVisible());  // Ok kept the focus: the text comes by itself
+    QCOMPARE(notification->accessibleName(), said);
+  }
+
   // Space and Enter press the answer button that has just appeared, never the report button.
   void answerButtonTakesTheFocus_data() {
     QTest::addColumn<int>("key");
