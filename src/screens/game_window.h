@@ -31,11 +31,6 @@ class GameWindow : public QMainWindow {
   // Shows everything the game screen holds.
   void showState(const GameScreen& screen);
 
-  // What a screen reader says when a text appears on the panel: the text, and first the new
-  // month when one has begun. The answer buttons carry it as their description, so that it is
-  // heard when they take the focus; when the button that holds the focus stays, the text is
-  // announced as a notification.
-  QString announcement() const { return announcement_; }
   // A new text was written on the panel: it is announced with the answer buttons under it.
   void textWritten();
 
@@ -61,7 +56,10 @@ class GameWindow : public QMainWindow {
   void showAnswerButtons(const GameScreen& screen);
   void showLook(const DisplaySettings& look);
   void showReadings(const GameScreen& screen);
-  // True when a new text is to be announced.
+  // What a screen reader says when a text appears on the panel: the text, and first the new
+  // month when one has begun. The answer buttons carry it as their description, so that it is
+  // heard when they take the focus; where the button that holds the focus keeps it, the text
+  // is said as a notification. True when there is a new text to say.
   bool announce(const GameScreen& screen);
   void announceToAKeptFocus();
   // Where the keyboard goes when the menu bar gives it back: the answer button that shows,

@@ -129,8 +129,8 @@ class Session {
   // telling the player why, when there is none or it cannot be read.
   std::optional<ShownChronicle> lastChronicle();
   // The running reign's chronicle up to this moment, for the player to read back during play;
-  // it changes nothing of the game. Empty, after telling the player why, when no game runs or
-  // the chronicle's texts cannot be read.
+  // it changes nothing of the game. Empty when no game runs, and, after telling the player why,
+  // when the chronicle's texts cannot be read.
   std::optional<ShownChronicle> reignSoFar();
   // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
   void openChronicleOfRow(std::size_t row);
