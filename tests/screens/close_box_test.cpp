@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
 
@@ -32,8 +33,8 @@ int fail(const char* what) {
   return 1;
 }
 
-bool waitFor(const std::function<bool()>& done) {
-  const QDeadlineTimer deadline(10000);
+bool waitFor(const std::function<bool()>& done, int milliseconds = 10000) {
+  const QDeadlineTimer deadline(milliseconds);
   while (!done() && !deadline.hasExpired()) {
     QApplication::processEvents(QEventLoop::AllEvents, 20);
   }
@@ -100,10 +101,18 @@ int closeAndResume(const char* program) {
   QWidget* game = run.window(Screen::Main);
   if (!game || !waitFor([game] { return game->isVisible(); })) return fail("no game screen");
   const QString kasa = treasury(game);
-  if (!askWindowManagerToClose(game)) return fail("no X display");
-  if (!waitFor([&run] { return !run.session.isOpen(Screen::Main); })) {
-    return fail("the window manager did not close the game window");
+  // A busy window manager may not have taken the window over yet when the request comes, and
+  // then lets it pass: the request is made again until the window closes, as a player would
+  // click the close box again.
+  if (!waitFor([game] { return game->windowHandle() && game->windowHandle()->isExposed(); })) {
+    return fail("the game window was never shown");
   }
+  const auto closed = [&run] { return !run.session.isOpen(Screen::Main); };
+  for (int attempt = 0; attempt < 20 && !closed(); ++attempt) {
+    if (!askWindowManagerToClose(game)) return fail("no X display");
+    waitFor(closed, 500);
+  }
+  if (!closed()) return fail("the window manager did not close the game window");
   if (!std::filesystem::exists(run.folder / velmoran::kKeptReignFile)) {
     return fail("the reign was not kept");
   }
