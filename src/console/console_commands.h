@@ -22,6 +22,7 @@ class ConsoleCommands {
  private:
   bool onTitleMenu(const std::string& command);
   bool onChronicle(const std::string& command, const std::string& argument);
+  void writeFigures(const std::string& argument);
   bool onBestScores(const std::string& command);
   bool onRebellion(const std::string& command);
   bool onSettings(const std::string& command);

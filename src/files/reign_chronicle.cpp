@@ -143,6 +143,13 @@ std::optional<ReignChronicle> parseChronicleHeading(std::string_view bytes) {
   return c;
 }
 
+std::optional<ReignChronicle> parseChronicleHeadingOfStart(std::string_view start, bool cut) {
+  if (!cut) return parseChronicleHeading(start);
+  const auto lineEnd = start.rfind('\n');
+  if (lineEnd == std::string_view::npos) return std::nullopt;
+  return parseChronicleHeading(start.substr(0, lineEnd + 1));
+}
+
 std::optional<ReignChronicle> parseChronicle(std::string_view bytes) {
   auto c = parseChronicleHeading(bytes);
   if (!c) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "files/chronicle_texts.h"
 #include "screens/banner_pictures.h"
 #include "screens/readable_label.h"
 #include "screens/screen_fonts.h"
@@ -54,7 +55,7 @@ QString rowReading(int row, const QString& name, const QString& months) {
   return QStringLiteral("%1. %2, %3")
       .arg(row + 1)
       .arg(name.isEmpty() ? QStringLiteral("bez jména") : name,
-           number ? monthsText(count) : months + QStringLiteral(" měsíců"));
+           number ? qtText(monthsCount(count)) : months + QStringLiteral(" měsíců"));
 }
 
 bool isEnter(const QKeyEvent* event) {

@@ -9,7 +9,6 @@
 #include <iterator>
 
 #include "screens/chronicle_chart.h"
-#include "screens/readable_label.h"
 #include "screens/screen_fonts.h"
 #include "screens/text_conversion.h"
 #include "screens/window_scale.h"
@@ -81,10 +80,7 @@ void ChronicleWindow::keyPressEvent(QKeyEvent* event) {
 
 void ChronicleWindow::showChronicle(const ReignChronicle& chronicle,
                                     const std::vector<ChronicleLine>& lines) {
-  findChild<QLabel*>(QStringLiteral("vladce"))
-      ->setText(QStringLiteral("%1, vládce země %2: %3")
-                    .arg(qtText(chronicle.ruler), qtText(chronicle.country),
-                         monthsText(chronicle.months)));
+  findChild<QLabel*>(QStringLiteral("vladce"))->setText(qtText(chronicleHeading(chronicle)));
   chart_->showFigures(chronicle.figures);
   showFigures(chronicle.figures);
   lines_->clear();

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <functional>
 
+#include "screens/help_browser.h"
 #include "screens/window_scale.h"
 
 namespace velmoran {
@@ -28,13 +29,14 @@ QPushButton* addButton(QBoxLayout* row, const char* name, const QString& caption
 }
 
 // The page, which tells when Tab has taken its caret to a link.
-class HelpPage : public QTextBrowser {
+class HelpPage : public HelpBrowser {
  public:
+  using HelpBrowser::HelpBrowser;
   std::function<void()> linkReached;
 
  protected:
   bool focusNextPrevChild(bool next) override {
-    const bool inThePage = QTextBrowser::focusNextPrevChild(next);
+    const bool inThePage = HelpBrowser::focusNextPrevChild(next);
     if (inThePage && linkReached) linkReached();
     return inThePage;
   }
@@ -43,7 +45,7 @@ class HelpPage : public QTextBrowser {
 }  // namespace
 
 HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new HelpPage) {
+    : QWidget(parent, Qt::Window), browser_(new HelpPage(page)) {
   setObjectName(QStringLiteral("napoveda"));
   setWindowTitle(QStringLiteral("Velmoran – nápověda"));
   resize(scaled(kSize));

@@ -39,14 +39,4 @@ void ReadOnlyField::focusInEvent(QFocusEvent* event) {
   setCursorPosition(0);
 }
 
-QString monthsText(long long months) {
-  const char* word = "měsíců";
-  if (months == 1) {
-    word = "měsíc";
-  } else if (months >= 2 && months <= 4) {
-    word = "měsíce";
-  }
-  return QStringLiteral("%1 %2").arg(months).arg(QString::fromUtf8(word));
-}
-
 }  // namespace velmoran

@@ -35,7 +35,4 @@ class ReadOnlyField : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
 };
 
-// The Czech count of months: "1 měsíc", "3 měsíce", "12 měsíců".
-QString monthsText(long long months);
-
 }  // namespace velmoran

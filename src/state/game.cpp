@@ -122,7 +122,7 @@ bool Game::otevri() {
   WorkingVars& v = vars();
   // A file read whole that holds no record is damaged; a file that cannot be read says why.
   FileFault fault = FileFault::Damaged;
-  const auto bytes = readGameFile(session_.folders().textFile(v.textFileName), &fault);
+  const auto bytes = session_.folders().readText(v.textFileName, &fault);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingDataText, fault));

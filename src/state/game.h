@@ -106,8 +106,9 @@ class Game {
 
  private:
   void runChangeRule(Quantity q);
-  MonthFigures figuresNow() const;
   void info_Change(bool textChanged);
+  // The country's figures for the chronicle, as they stand.
+  MonthFigures monthFigures() const;
   void changed();
 
   Session& session_;

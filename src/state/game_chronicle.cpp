@@ -24,13 +24,7 @@ void Game::note(MomentKind kind, double first, double second) {
   recorder_.note({whole(value(Quantity::vlada)), kind, {whole(first), whole(second)}});
 }
 
-void Game::recordMonthFigures() {
-  if (!session_.recordsChronicles()) return;
-  if (!recorder_.keepsMonth(whole(value(Quantity::vlada)))) return;
-  recorder_.recordMonth(figuresNow());
-}
-
-MonthFigures Game::figuresNow() const {
+MonthFigures Game::monthFigures() const {
   MonthFigures f;
   f.month = whole(value(Quantity::vlada));
   f.treasury = whole(value(Quantity::kasa));
@@ -45,15 +39,19 @@ MonthFigures Game::figuresNow() const {
   return f;
 }
 
+void Game::recordMonthFigures() {
+  if (!session_.recordsChronicles()) return;
+  if (!recorder_.keepsMonth(whole(value(Quantity::vlada)))) return;
+  recorder_.recordMonth(monthFigures());
+}
+
 ReignChronicle Game::chronicleSoFar() const {
-  ReignRecorder sofar = recorder_;
-  if (session_.recordsChronicles()) sofar.recordMonth(figuresNow());
-  return sofar.finish(text(Quantity::jmeno), text(Quantity::stat), whole(value(Quantity::vlada)));
+  return recorder_.finish(monthFigures(), text(Quantity::jmeno), text(Quantity::stat),
+                          whole(value(Quantity::vlada)));
 }
 
 ReignChronicle Game::finishChronicle(long long months) {
-  recordMonthFigures();
-  return recorder_.finish(text(Quantity::jmeno), text(Quantity::stat), months);
+  return recorder_.finish(monthFigures(), text(Quantity::jmeno), text(Quantity::stat), months);
 }
 
 }  // namespace velmoran

@@ -27,6 +27,7 @@ std::size_t slot(Screen screen) {
 Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
     : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {
   for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folders_.player / file);
+  clearInterruptedChronicleWrites(folders_.player);
 }
 
 Session::~Session() = default;

@@ -128,10 +128,14 @@ class Session {
   // The last reign's chronicle, for the title menu and the best-scores screen; empty, after
   // telling the player why, when there is none or it cannot be read.
   std::optional<ShownChronicle> lastChronicle();
+  // The same without its texts, for its figures alone.
+  std::optional<ReignChronicle> lastReign();
   // The running reign's chronicle up to this moment, for the player to read back during play;
   // it changes nothing of the game. Empty when no game runs, and, after telling the player why,
   // when the chronicle's texts cannot be read.
   std::optional<ShownChronicle> reignSoFar();
+  // The same without its texts, for its figures alone.
+  std::optional<ReignChronicle> runningReign() const;
   // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
   void openChronicleOfRow(std::size_t row);
   // The end of a reign: keeps its chronicle beside the best scores `best`.
@@ -191,7 +195,10 @@ class Session {
   int titleMenuDraw(int range, int base);
   // The chronicle's texts, or empty after telling the player they cannot be read.
   std::optional<std::map<MomentKind, std::string>> chronicleTexts(bool told);
-  std::optional<ShownChronicle> shown(const KeptChronicle& kept, const char* damaged);
+  // The chronicle kept, or empty after telling the player it is `damaged`.
+  std::optional<ReignChronicle> found(const KeptChronicle& kept, const char* damaged);
+  // The chronicle in its texts' words, or empty after telling the player why not.
+  std::optional<ShownChronicle> inWords(const std::optional<ReignChronicle>& reign);
 
   Ui& ui_;
   GameFolders folders_;
