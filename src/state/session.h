@@ -133,6 +133,12 @@ class Session {
   std::optional<ShownChronicle> lastChronicle();
   // The same without its texts, for its figures alone.
   std::optional<ReignChronicle> lastReign();
+  // The running reign's chronicle up to this moment, for the player to read back during play;
+  // it changes nothing of the game. Empty when no game runs, and, after telling the player why,
+  // when the chronicle's texts cannot be read.
+  std::optional<ShownChronicle> reignSoFar();
+  // The same without its texts, for its figures alone.
+  std::optional<ReignChronicle> runningReign() const;
   // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
   void openChronicleOfRow(std::size_t row);
   // The end of a reign: keeps its chronicle beside the best scores `best`.
