@@ -42,8 +42,10 @@ bool isWithin(const std::filesystem::path& file, const std::filesystem::path& fo
 
 std::optional<std::string> readHelpFile(const std::filesystem::path& file,
                                         const std::vector<std::filesystem::path>& folders) {
+  // Every link and ".." resolved as the system resolves them when the file is opened: a name
+  // such as "missing/../link.png" leads nowhere, not to the link's target.
   std::error_code ec;
-  const std::filesystem::path real = std::filesystem::weakly_canonical(file, ec);
+  const std::filesystem::path real = std::filesystem::canonical(file, ec);
   if (ec) return std::nullopt;
   for (const std::filesystem::path& folder : folders) {
     const std::filesystem::path realFolder = std::filesystem::canonical(folder, ec);

@@ -45,6 +45,7 @@ TEST(HelpFiles, OnlyRegularFilesOfTheGamesFoldersWithinTheLimit) {
       {folder / "../outside.png", nullptr},
       {folder.scratch() / "outside.png", nullptr},
       {folder / "link-out.png", nullptr},
+      {folder / "missing/../link-out.png", nullptr},
       {folder / "zero.png", nullptr},
       {folder / "fifo.png", nullptr},
       {folder / "obrazky", nullptr},
