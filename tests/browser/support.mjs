@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser tests share: the site served on this machine, Debian's Chromium headless, and
+// a player who clicks and types in the page.
+import { spawn } from 'node:child_process';
+import { once } from 'node:events';
+import { fileURLToPath } from 'node:url';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const site = process.env.VELMORAN_SITE || path.join(repository, 'build-web/site');
+
+// Python's http.server on a free port of 127.0.0.1, serving `folder`.
+export async function serve(folder = site) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', folder, '0'],
+    { stdio: ['ignore', 'pipe', 'pipe'] });
+  let output = '';
+  for await (const chunk of server.stdout) {
+    output += chunk;
+    const port = output.match(/port (\d+)/);
+    if (port) {
+      server.stdout.resume();
+      server.stderr.resume();
+      return { url: `http://127.0.0.1:${port[1]}/`, close: async () => { server.kill(); await once(server, 'exit'); } };
+    }
+  }
+  throw new Error(`the server did not start: ${output}`);
+}
+
+// Debian's Chromium, never a downloaded browser; without its background traffic.
+export function launch() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--autoplay-policy=no-user-gesture-required'],
+  });
+}
+
+// Waits until the game waits for the player: nothing runs, or a box is open.
+export async function settled(page) {
+  await page.evaluate(() => window.velmoran.settled());
+}
+
+// Opens the page and waits for the title menu.
+export async function openGame(context, url) {
+  const page = await context.newPage();
+  page.on('pageerror', (error) => { throw error; });
+  await page.goto(url);
+  await page.getByRole('button', { name: 'Start' }).waitFor();
+  await settled(page);
+  return page;
+}
