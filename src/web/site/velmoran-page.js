@@ -450,6 +450,7 @@
     for (const screen of ['main', 'Menu', 'prohra', 'nastaveni', 'about', 'vzpoura', 'splash']) {
       if (windows.has(screen)) windows.get(screen).style.zIndex = String(z++);
     }
+    layOutChronicle();
   }
 
   function showGame(win, previousInfoWrites) {
@@ -544,9 +545,19 @@
     const lines = el('ul', { class: 'lines', 'aria-label': 'Zápisy kroniky', tabindex: '0' });
     lines.append(...chronicle.lines.map((line) => el('li', { text: `${line.month}. měsíc: ${line.text}` })));
     c.append(lines);
+    layOutChronicle();
+  }
+
+  // Beside the best scores, so that their Ok stays in reach: both side by side on the desk.
+  function layOutChronicle() {
+    const win = document.querySelector('.window.chronicle');
+    if (!win) return;
     const scores = windows.get('prohra');
-    win.style.top = '20px';
-    win.style.left = `${Math.min(DESK.width - win.offsetWidth, scores ? scores.offsetLeft + scores.offsetWidth + 8 : 300)}px`;
+    const gap = 8;
+    const left = Math.max(0, (DESK.width - win.offsetWidth - gap - (scores ? scores.offsetWidth : 0)) / 2);
+    if (scores) scores.style.left = `${left}px`;
+    win.style.left = `${scores ? left + scores.offsetWidth + gap : left}px`;
+    win.style.top = `${Math.max(0, (DESK.height - win.offsetHeight) / 2)}px`;
     win.style.zIndex = '20';
   }
 
@@ -874,6 +885,7 @@
       return document.getElementById('box-buttons').children.length === 2 ? 'ask' : 'message';
     },
     state: () => state,
+    menuBar: () => menuBar,
     answer: (value) => answerBox && answerBox(value),
     transcript: () => core.UTF8ToString(core._velmoran_take_transcript()),
     stateLines: () => core.UTF8ToString(core._velmoran_state_lines()),
