@@ -97,7 +97,7 @@ export async function playLine(page, line) {
   } else if (command === 'ulozit') {
     if (open.includes('nastaveni')) await page.getByRole('button', { name: 'Uložit' }).click();
   } else if (command === 'about-click') {
-    if (open.includes('about')) await screenWindow(page, 'about').locator('img').click();
+    if (open.includes('about')) await screenWindow(page, 'about').locator('.client img.picture').click();
   } else if (command === 'about-link') {
     if (open.includes('about')) {
       const opened = page.context().waitForEvent('page');
