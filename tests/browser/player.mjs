@@ -2,6 +2,7 @@
 // A player who plays the terminal edition's script lines in the page, by clicks and keys, and
 // the terminal edition playing the same script, for comparing their transcripts.
 import { execFileSync } from 'node:child_process';
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -45,6 +46,12 @@ async function pressAnswer(page, id) {
   }
 }
 
+// A click on an entry of the menu bar, also on one that is switched off, which takes it and
+// does nothing, as the terminal edition refuses its line.
+async function clickItem(item) {
+  await item.click({ force: (await item.getAttribute('aria-disabled')) === 'true' });
+}
+
 async function menuEntry(page, command) {
   const bar = await page.evaluate(() => window.velmoran.menuBar());
   for (const menu of bar) {
@@ -54,10 +61,9 @@ async function menuEntry(page, command) {
     if (!(await game.count())) return;
     if (command === 'mnewgame') return page.keyboard.press('F2');
     if (command === 'mkonec') return page.keyboard.press('Control+k');
-    const top = game.locator(`.menubar > li > [data-name="${menu.name}"]`);
-    await top.click();
+    await clickItem(game.locator(`.menubar > li > [data-name="${menu.name}"]`));
     if (menu.entries.length > 1 || entry.name !== menu.name) {
-      await game.locator(`.menu [data-name="${entry.name}"]`).click();
+      await clickItem(game.locator(`.menu [data-name="${entry.name}"]`));
     }
     return;
   }
@@ -74,7 +80,13 @@ export async function playLine(page, line) {
   }
   const [command, ...rest] = line.split(' ');
   const argument = rest.join(' ');
-  const open = await page.evaluate(() => window.velmoran.state().open);
+  const { open, game } = await page.evaluate(() => window.velmoran.state());
+  // While the rebellion lasts the game screen takes nothing: it is inert, and the terminal
+  // refuses the line too.
+  if (open.includes('main') && !game.enabled && !['state', 'vzpoura-ok'].includes(command)) {
+    assert.ok(await screenWindow(page, 'main').evaluate((win) => win.inert), 'the game screen takes clicks');
+    return '';
+  }
   if (command === 'state') {
     if (!open.includes('main')) return '';
     return page.evaluate(() => window.velmoran.transcript() + window.velmoran.stateLines());

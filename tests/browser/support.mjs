@@ -10,21 +10,22 @@ import { chromium } from 'playwright-core';
 export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const site = process.env.VELMORAN_SITE || path.join(repository, 'build-web/site');
 
-// Python's http.server on a free port of 127.0.0.1, serving `folder`.
+// Python's http.server on a free port of 127.0.0.1, serving `folder`. Its output is read to
+// the end: a pipe closed early would end the server at its next line.
 export async function serve(folder = site) {
   const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', folder, '0'],
     { stdio: ['ignore', 'pipe', 'pipe'] });
+  server.stderr.resume();
   let output = '';
-  for await (const chunk of server.stdout) {
-    output += chunk;
-    const port = output.match(/port (\d+)/);
-    if (port) {
-      server.stdout.resume();
-      server.stderr.resume();
-      return { url: `http://127.0.0.1:${port[1]}/`, close: async () => { server.kill(); await once(server, 'exit'); } };
-    }
-  }
-  throw new Error(`the server did not start: ${output}`);
+  const port = await new Promise((resolve, reject) => {
+    server.stdout.on('data', (chunk) => {
+      output += chunk;
+      const found = output.match(/port (\d+) /);
+      if (found) resolve(found[1]);
+    });
+    server.on('exit', () => reject(new Error(`the server did not start: ${output}`)));
+  });
+  return { url: `http://127.0.0.1:${port}/`, close: async () => { server.kill(); await once(server, 'exit'); } };
 }
 
 // Debian's Chromium, never a downloaded browser; without its background traffic.
