@@ -662,59 +662,15 @@
 
   // ---------------------------------------------------------------- the player's files
 
-  // The player's best.dat, data.dat and chronicles live in the browser (IndexedDB). Whenever
-  // the game runs, it holds the files: another tab's changes are read in first, its own are
-  // written out before it waits for the player or returns. Tabs take turns through a Web Lock,
-  // so two reigns ending at once both keep their scores.
-  const storage = {
-    kept: true,
-    release: null,
-    tell(text) {
-      const note = document.getElementById('storage-note');
-      note.textContent = text;
-      note.hidden = false;
-    },
-    sync(populate) {
-      return new Promise((resolve) => {
-        if (!this.kept) { resolve(); return; }
-        core.FS.syncfs(populate, (error) => {
-          if (error) {
-            this.kept = false;
-            const full = String(error && (error.name || error.message || error)).includes('Quota');
-            this.tell(full
-              ? 'Úložiště prohlížeče je plné: skóre, nastavení ani kroniky se od teď neuchovají.'
-              : 'Prohlížeč nedovolí hře ukládat: skóre, nastavení ani kroniky se neuchovají.');
-          }
-          resolve();
-        });
-      });
-    },
-    async mount() {
-      core.FS.mkdir(PLAYER_FOLDER);
-      try {
-        if (!window.indexedDB) throw new Error('no IndexedDB');
-        core.FS.mount(core.FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
-      } catch (error) {
-        this.kept = false;
-        this.tell('Prohlížeč nedovolí hře ukládat: skóre, nastavení ani kroniky se neuchovají.');
-        return;
-      }
-      await this.acquire();
-    },
-    async acquire() {
-      if (navigator.locks && this.kept) {
-        this.release = await new Promise((taken) => {
-          navigator.locks.request('velmoran-files', () => new Promise((done) => taken(done)))
-            .catch(() => taken(null));
-        });
-      }
-      await this.sync(true);
-    },
-    async giveBack() {
-      await this.sync(false);
-      if (this.release) { this.release(); this.release = null; }
-    },
-  };
+  // The player's files live in the browser (velmoran-storage.js): the game has them while it
+  // runs, and gives them back before it waits for the player.
+  let files = null;
+
+  function tellAboutStorage(text) {
+    const note = document.getElementById('storage-note');
+    note.textContent = text;
+    note.hidden = false;
+  }
 
   // ---------------------------------------------------------------- calls into the game
 
@@ -727,11 +683,11 @@
     if (document.getElementById('box').open) return Promise.resolve();
     pending += 1;
     queue = queue.then(async () => {
-      await storage.acquire();
+      await files.take();
       try {
         await core.ccall(name, null, args.map(() => 'number'), args, { async: true });
       } finally {
-        await storage.giveBack();
+        await files.giveBack();
         pending -= 1;
       }
     }).catch((error) => console.error(error));
@@ -740,9 +696,9 @@
 
   // The game waits in a box: its files go back to the browser first, then it has them again.
   async function waitFor(box) {
-    await storage.giveBack();
+    await files.giveBack();
     const answer = await box();
-    await storage.acquire();
+    await files.take();
     return answer;
   }
 
@@ -856,12 +812,14 @@
     fitDesk();
     core = await createVelmoranCore({ page });
     menuBar = JSON.parse(core.UTF8ToString(core._velmoran_menu_bar()));
-    await storage.mount();
+    files = new VelmoranStorage.PlayerFiles(core.FS, PLAYER_FOLDER, tellAboutStorage);
+    await files.open();
+    await files.take();
     pending += 1;
     try {
       core.ccall('velmoran_boot', null, [], []);
     } finally {
-      await storage.giveBack();
+      await files.giveBack();
       pending -= 1;
     }
     setTimeout(() => call('velmoran_splash_timer'), SPLASH_TIME);
@@ -903,7 +861,7 @@
       core._free(a);
       core._free(b);
     },
-    storageKept: () => storage.kept,
+    storageKept: () => files.kept,
   };
 
   start().catch((error) => {
