@@ -128,13 +128,26 @@ export async function takeTranscript(page) {
   return page.evaluate(() => window.velmoran.transcript());
 }
 
-// The terminal edition on `script`, in a game folder of its own made from the shipped one.
-export function playInTheTerminal(script) {
+// The script's lines played in the page, and the transcript of what the page did.
+export async function playScript(page, lines) {
+  let transcript = await takeTranscript(page);
+  for (const line of lines) {
+    transcript += await playLine(page, line);
+    transcript += await takeTranscript(page);
+  }
+  return transcript;
+}
+
+// The terminal edition on each of `scripts` in turn, in one game folder made from the shipped
+// one with `files` (name -> bytes) put in it; their transcripts.
+export function playInTheTerminal(scripts, files = {}) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'velmoran-web-'));
   try {
     fs.cpSync(path.join(repository, 'game'), folder, { recursive: true });
-    return execFileSync(process.env.VELMORAN_CONSOLE || path.join(repository, 'build/velmoran-console'),
-      { cwd: folder, input: script, encoding: 'utf8', maxBuffer: 64 << 20 });
+    for (const [name, bytes] of Object.entries(files)) fs.writeFileSync(path.join(folder, name), bytes);
+    return [].concat(scripts).map((script) => execFileSync(
+      process.env.VELMORAN_CONSOLE || path.join(repository, 'build/velmoran-console'),
+      { cwd: folder, input: script, encoding: 'utf8', maxBuffer: 64 << 20 }));
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }

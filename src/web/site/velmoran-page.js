@@ -847,8 +847,9 @@
     answer: (value) => answerBox && answerBox(value),
     transcript: () => core.UTF8ToString(core._velmoran_take_transcript()),
     stateLines: () => core.UTF8ToString(core._velmoran_state_lines()),
-    // The terminal edition's "set NAME VALUE", run as a move of the player.
-    async set(name, value) {
+    // The terminal edition's "set NAME VALUE", run as a move of the player; it may wait in a
+    // box (a bankruptcy), so it returns at once: settled() tells when it is done.
+    set(name, value) {
       const copy = (text) => {
         const size = core.lengthBytesUTF8(text) + 1;
         const at = core._malloc(size);
@@ -857,9 +858,10 @@
       };
       const a = copy(name);
       const b = copy(String(value));
-      await call('velmoran_set', a, b);
-      core._free(a);
-      core._free(b);
+      call('velmoran_set', a, b).then(() => {
+        core._free(a);
+        core._free(b);
+      });
     },
     storageKept: () => files.kept,
   };
