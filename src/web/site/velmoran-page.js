@@ -60,7 +60,7 @@
     if (!options.frameless) {
       const icon = el('img', { src: 'pictures/globe-0.png', alt: '', class: 'window-icon' });
       const close = el('button', {
-        class: 'close', type: 'button', 'aria-label': 'Zavřít', title: 'Zavřít', text: '✕', tabindex: '-1',
+        class: 'close', type: 'button', 'aria-label': 'Zavřít', title: 'Zavřít', text: '×', tabindex: '-1',
         onclick: () => options.onClose ? options.onClose() : call('velmoran_closed_by_player', SCREENS.indexOf(screen)),
       });
       win.append(el('div', { class: 'titlebar' }, [icon, el('span', { class: 'caption', id: titleId, text: caption }), close]));
@@ -90,6 +90,8 @@
     const left = (window.innerWidth - DESK.width * scale) / 2;
     const top = (window.innerHeight - DESK.height * scale) / 2;
     desk.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    // The boxes lie above the desk, in the middle of the window, at the desk's scale.
+    document.getElementById('box').style.transform = `scale(${scale})`;
   }
 
   // ---------------------------------------------------------------- the screens
