@@ -55,10 +55,10 @@ const VelmoranStorage = (() => {
   }
 
   class PlayerFiles {
-    // `FS` is the game's file system, `folder` the player's folder in it, `tell` shows the
-    // player a sentence about the storage.
-    constructor(FS, folder, tell) {
-      this.FS = FS;
+    // `folder` is the player's folder in the game's file system, `tell` shows the player a
+    // sentence about the storage.
+    constructor(folder, tell) {
+      this.FS = null;
       this.folder = folder;
       this.tell = tell;
       this.kept = true;
@@ -67,8 +67,8 @@ const VelmoranStorage = (() => {
       this.release = null;
     }
 
+    // Opens the browser's storage; it may be done while the game loads.
     async open() {
-      this.FS.mkdirTree(this.folder);
       try {
         if (!window.indexedDB) throw new Error('no IndexedDB');
         const request = indexedDB.open(DATABASE, 1);
@@ -77,6 +77,12 @@ const VelmoranStorage = (() => {
       } catch (error) {
         this.refuse(error);
       }
+    }
+
+    // The game's file system, once the game has loaded.
+    use(FS) {
+      this.FS = FS;
+      FS.mkdirTree(this.folder);
     }
 
     refuse(error) {
