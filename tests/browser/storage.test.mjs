@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { comparable, playInTheTerminal, playScript } from './player.mjs';
-import { launch, openGame, serve, settled } from './support.mjs';
+import { GAME, launch, openGame, serve, settled } from './support.mjs';
 
 let server;
 let browser;
@@ -50,7 +50,7 @@ const comingBack = {
 };
 
 for (const [name, comeBack] of Object.entries(comingBack)) {
-  test(`the scores, the settings and the chronicle outlive ${name}`, async () => {
+  test(`the scores, the settings and the chronicle outlive ${name}`, GAME, async () => {
     const context = await browser.newContext();
     let page = await openGame(context, server.url);
     const first = await playScript(page, lines(reign));
@@ -93,7 +93,7 @@ const damaged = {
 };
 
 for (const [name, { files, script }] of Object.entries(damaged)) {
-  test(`a stored ${name} gives the terminal's CHYBA box`, async () => {
+  test(`a stored ${name} gives the terminal's CHYBA box`, GAME, async () => {
     const context = await browser.newContext();
     let page = await openGame(context, server.url);
     await storeFiles(page, files);
@@ -127,7 +127,7 @@ const withoutStorage = {
 };
 
 for (const [name, { note, prepare }] of Object.entries(withoutStorage)) {
-  test(`storage that is ${name} leaves the game playable and says that nothing is kept`, async () => {
+  test(`storage that is ${name} leaves the game playable and says that nothing is kept`, GAME, async () => {
     const context = await browser.newContext();
     await prepare(context);
     const page = await openGame(context, server.url);
@@ -143,7 +143,7 @@ for (const [name, { note, prepare }] of Object.entries(withoutStorage)) {
 }
 
 // Two tabs whose reigns end at the same moment: both scores that rank are kept.
-test('two tabs ending reigns at once keep both scores', async () => {
+test('two tabs ending reigns at once keep both scores', GAME, async () => {
   const context = await browser.newContext();
   const tabs = [await openGame(context, server.url), await openGame(context, server.url)];
   const rulers = [['Alžběta', 90], ['Břetislav', 80]];

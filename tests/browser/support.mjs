@@ -8,6 +8,9 @@ import path from 'node:path';
 import { chromium } from 'playwright-core';
 
 export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+// Every test plays within this, or fails instead of holding up the run.
+export const GAME = { timeout: 5 * 60 * 1000 };
+
 export const site = process.env.VELMORAN_SITE || path.join(repository, 'build-web/site');
 
 // Python's http.server on a free port of 127.0.0.1, serving `folder`. Its output is read to

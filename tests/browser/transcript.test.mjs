@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { comparable, playInTheTerminal, playLine, playScript, takeTranscript } from './player.mjs';
-import { launch, openGame, serve } from './support.mjs';
+import { GAME, launch, openGame, serve } from './support.mjs';
 
 let server;
 let browser;
@@ -77,7 +77,7 @@ const endings = {
 };
 
 for (const [name, script] of Object.entries(endings)) {
-  test(`the page plays "${name}" as the terminal does`, async () => {
+  test(`the page plays "${name}" as the terminal does`, GAME, async () => {
     const context = await browser.newContext();
     const page = await openGame(context, server.url);
     const lines = script.trimEnd().split('\n');
@@ -88,7 +88,7 @@ for (const [name, script] of Object.entries(endings)) {
   });
 }
 
-test('every command in turn plays in the page as in the terminal', async () => {
+test('every command in turn plays in the page as in the terminal', GAME, async () => {
   const context = await browser.newContext();
   const page = await openGame(context, server.url);
   const { lines, transcript } = await playAtRandom(page, 7, 400, true);
@@ -101,7 +101,7 @@ test('every command in turn plays in the page as in the terminal', async () => {
 
 const GAMES = Number(process.env.VELMORAN_WEB_GAMES || 20);
 for (let seed = 1; seed <= GAMES; seed++) {
-  test(`a random player's game ${seed} is the terminal's game too`, async () => {
+  test(`a random player's game ${seed} is the terminal's game too`, GAME, async () => {
     const context = await browser.newContext();
     const page = await openGame(context, server.url);
     const { lines, transcript } = await playAtRandom(page, seed, 260);
