@@ -46,10 +46,12 @@ async function pressAnswer(page, id) {
   }
 }
 
-// A click on an entry of the menu bar, also on one that is switched off, which takes it and
-// does nothing, as the terminal edition refuses its line.
-async function clickItem(item) {
-  await item.click({ force: (await item.getAttribute('aria-disabled')) === 'true' });
+// A click on an entry of the menu bar, also on one that is switched off: it does nothing, as
+// the terminal edition refuses its line, and the player closes its menu.
+async function clickItem(page, item) {
+  const off = (await item.getAttribute('aria-disabled')) === 'true';
+  await item.click({ force: off });
+  if (off && await page.locator('.menu:not([hidden])').count()) await page.keyboard.press('Escape');
 }
 
 async function menuEntry(page, command) {
@@ -61,9 +63,9 @@ async function menuEntry(page, command) {
     if (!(await game.count())) return;
     if (command === 'mnewgame') return page.keyboard.press('F2');
     if (command === 'mkonec') return page.keyboard.press('Control+k');
-    await clickItem(game.locator(`.menubar > li > [data-name="${menu.name}"]`));
+    await clickItem(page, game.locator(`.menubar > li > [data-name="${menu.name}"]`));
     if (menu.entries.length > 1 || entry.name !== menu.name) {
-      await clickItem(game.locator(`.menu [data-name="${entry.name}"]`));
+      await clickItem(page, game.locator(`.menu [data-name="${entry.name}"]`));
     }
     return;
   }

@@ -324,7 +324,7 @@
             [el('span', { text: entry.caption }), entry.shortcut ? el('span', { text: entry.shortcut, 'aria-hidden': 'true' }) : null]);
           if (entry.shortcut) item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
           item.entry = entry;
-          item.addEventListener('click', () => { closeMenus(); runEntry(entry); });
+          item.addEventListener('click', () => chooseItem(item));
           list.append(el('li', { role: 'none' }, item));
           return item;
         });
@@ -389,14 +389,21 @@
       ArrowLeft: () => openMenu(moveOnBar(bar, top, -1)),
       Escape: () => { closeMenus(); top.focus(); },
       Tab: () => closeMenus(),
-      Enter: () => { const item = items[index]; if (item) { closeMenus(); runEntry(item.entry); } },
-      ' ': () => { const item = items[index]; if (item) { closeMenus(); runEntry(item.entry); } },
+      Enter: () => chooseItem(items[index]),
+      ' ': () => chooseItem(items[index]),
     };
     if (keys[event.key]) {
       if (event.key !== 'Tab') event.preventDefault();
       event.stopPropagation();
       keys[event.key]();
     }
+  }
+
+  // An entry that is switched off does nothing, and its menu stays open.
+  function chooseItem(item) {
+    if (!item || item.getAttribute('aria-disabled') === 'true') return;
+    closeMenus();
+    runEntry(item.entry);
   }
 
   function runEntry(entry) {
@@ -499,12 +506,14 @@
     else if (!document.getElementById('box').open && answerPending) focusAnswer(win, false);
   }
 
-  // While an answer button shows, it holds the focus, so that Enter or Space answers.
+  // While an answer button shows, it holds the focus, so that Enter or Space answers; the menu
+  // bar keeps it while the player is in it, unless `always`. Without an answer button, `always`
+  // gives the focus to the menu bar.
   function focusAnswer(win, always) {
     if (!win) return;
     const shown = ['ano', 'ok', 'ne'].map((name) => win.answers[name]).filter((b) => !b.hidden);
     if (shown.length && !shown.includes(document.activeElement)) {
-      if (document.activeElement && document.activeElement.closest('.menubar')) return;
+      if (!always && document.activeElement && document.activeElement.closest('.menubar')) return;
       shown[0].focus();
     } else if (!shown.length && always) {
       win.querySelector('.menubar [tabindex="0"]')?.focus();
@@ -775,7 +784,7 @@
     const game = windows.get('main');
     if (event.key === 'F1') { event.preventDefault(); helpPage(); return; }
     if (!game || !state.game || !state.game.enabled) return;
-    if (event.key === 'F10' || (event.key === 'Alt' && false)) {
+    if (event.key === 'F10') {
       event.preventDefault();
       game.querySelector('.menubar [tabindex="0"]').focus();
       return;
@@ -786,9 +795,12 @@
       runEntry(menuBar[0].entries[1]);
       return;
     }
-    if (event.altKey && !event.ctrlKey && event.key.length === 1) {
+    // Alt with a menu's underlined letter, by the key (on a Mac, Option with a letter types
+    // another character).
+    if (event.altKey && !event.ctrlKey && /^Key[A-Z]$/.test(event.code)) {
+      const letter = event.code.slice(3);
       const top = game.querySelector('.menubar').items.find((item) =>
-        item.menu.caption[0].toLowerCase() === event.key.toLowerCase());
+        item.menu.caption[0].toUpperCase() === letter);
       if (top) {
         event.preventDefault();
         if (top.entry) runEntry(top.entry); else openMenu(top);
