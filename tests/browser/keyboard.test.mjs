@@ -46,6 +46,14 @@ const rows = {
     keys: ['Tab', 'Enter', ' ', 'Tab', 'Tab', ' ', 'Tab', 'Enter'],
     script: 'nastaveni\ncheck1\ncheck3\nulozit\n',
   },
+  'Enter saves the settings wherever the focus is': {
+    keys: ['Tab', 'Enter', ' ', 'Enter'],
+    script: 'nastaveni\ncheck1\nulozit\n',
+  },
+  'Escape presses Ok on the best scores': {
+    keys: ['Tab', 'Tab', 'Enter', 'ArrowDown', 'Escape', 'Tab', 'Tab', 'Enter', ' '],
+    script: 'top3\nprohra-ok\ntop3\nprohra-ok\n',
+  },
   'Escape cancels a name': {
     keys: ['Enter', 'Escape', 'Escape', 'Enter'],
     script: 'start\n<cancel>\n<cancel>\nok\n',
@@ -71,6 +79,18 @@ for (const [name, { keys, script }] of Object.entries(rows)) {
     assert.equal(comparable(transcript), comparable(playInTheTerminal(script)[0]));
   });
 }
+
+test('Escape closes the settings without saving them', GAME, async () => {
+  const context = await browser.newContext();
+  const page = await openGame(context, server.url);
+  for (const key of ['Tab', 'Enter', ' ', ' ', 'Tab', ' ', 'Escape', 'Tab', 'Enter']) await press(page, key);
+  const checks = (await takeTranscript(page)).split('\n').filter((line) => line.startsWith('CHECKS'));
+  const open = await page.evaluate(() => window.velmoran.state().open);
+  await context.close();
+  assert.equal(checks.length, 2);
+  assert.equal(checks[1], checks[0]);
+  assert.ok(open.includes('nastaveni'));
+});
 
 // Whatever the player did last, a text that wants an answer takes the focus.
 test('the answering button has the focus', GAME, async () => {

@@ -230,6 +230,20 @@
       const ok = at(el('button', { type: 'button', text: 'Ok', onclick: () => call('velmoran_best_scores_ok') }), 1800, 3000, 975, 345);
       c.append(ok);
       win.focusFirst = () => ok.focus();
+      // One button: Enter, Space and Esc press it, but Enter and Space on a ruler's name open
+      // the reign's chronicle; the arrows go from name to name.
+      const names = win.fields.filter((field) => field.id.startsWith('jm'));
+      win.addEventListener('keydown', (event) => {
+        const row = names.indexOf(document.activeElement);
+        if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+          event.preventDefault();
+          const step = event.key === 'ArrowUp' ? -1 : 1;
+          names[Math.max(0, Math.min(names.length - 1, row < 0 ? 0 : row + step))].focus();
+        } else if (event.key === 'Escape' || (row < 0 && (event.key === 'Enter' || event.key === ' '))) {
+          event.preventDefault();
+          call('velmoran_best_scores_ok');
+        }
+      });
       return win;
     },
 
@@ -248,6 +262,17 @@
       const save = at(el('button', { type: 'button', text: 'Uložit', onclick: () => call('velmoran_settings_save') }), (4800 - 1515) / 2, 2355, 1515, 375);
       c.append(save);
       win.focusFirst = () => win.checks[0].focus();
+      // "Uložit" is the default button: Enter saves wherever the focus is; Esc closes the
+      // screen without saving.
+      win.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') {
+          event.preventDefault();
+          call('velmoran_settings_save');
+        } else if (event.key === 'Escape') {
+          event.preventDefault();
+          call('velmoran_closed_by_player', SCREENS.indexOf('nastaveni'));
+        }
+      });
       return win;
     },
 
@@ -463,6 +488,17 @@
       if (windows.has(screen)) windows.get(screen).style.zIndex = String(z++);
     }
     layOutChronicle();
+    keepFocus();
+  }
+
+  // A window or a button that went away with the focus leaves it to the window on top.
+  function keepFocus() {
+    if (document.getElementById('box').open) return;
+    const focused = document.activeElement;
+    if (focused && focused !== document.body && focused.getClientRects().length) return;
+    const top = [...windows.values()].filter((win) => win.focusFirst)
+      .sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex))[0];
+    if (top) top.focusFirst();
   }
 
   function showGame(win, previousInfoWrites) {
@@ -545,11 +581,13 @@
 
   function closeChronicle() {
     document.querySelector('.window.chronicle')?.remove();
+    keepFocus();
   }
 
   function showChronicle(chronicle) {
     closeChronicle();
     const win = makeWindow('kronika', 'Kronika vlády', 4800, 6300, { class: 'chronicle', onClose: closeChronicle });
+    win.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeChronicle(); });
     const c = win.client;
     c.append(at(el('p', { class: 'label bold', id: 'vladce',
       text: `${chronicle.ruler}, vládce země ${chronicle.country}: ${chronicle.months} měsíců` }), 90, 90, 4620));
