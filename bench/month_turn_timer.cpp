@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
       }
     }
     timed += Clock::now() - started;
-    if (round > 0) perMonth.push_back(std::chrono::duration<double, std::micro>(timed).count() / months);
+    if (round > 0)
+      perMonth.push_back(std::chrono::duration<double, std::micro>(timed).count() / months);
   }
   std::sort(perMonth.begin(), perMonth.end());
   std::printf("month turn: %.2f us (median of %d rounds of %d months; %.2f to %.2f)\n",
