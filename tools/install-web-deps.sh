@@ -10,19 +10,7 @@ cd "$(dirname "$0")/.."
 packages=(emscripten python3 chromium)
 # Node.js from Debian, unless a Node.js with npm is there already.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then packages+=(nodejs npm); fi
-
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]} > 0)); then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
-fi
+tools/install-deps.sh "${packages[@]}"
 
 if [ ! -d tests/browser/node_modules/playwright-core ]; then
   (cd tests/browser && npm ci --no-audit --no-fund)

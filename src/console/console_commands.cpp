@@ -47,6 +47,16 @@ void ConsoleCommands::run(const std::string& line) {
   ui_.error("neznámý příkaz: " + transcriptField(command));
 }
 
+void ConsoleCommands::runAll(LineSource& lines) {
+  session_.openSplash();
+  session_.splashTimer();
+  while (!session_.finished() && session_.anyScreenOpen()) {
+    const auto line = lines.next();
+    if (!line) break;
+    run(*line);
+  }
+}
+
 bool ConsoleCommands::onTitleMenu(const std::string& command) {
   if (command != "start" && command != "nastaveni" && command != "top3" && command != "konec" &&
       command != "ohre") {

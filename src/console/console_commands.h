@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/console_ui.h"
+#include "console/line_source.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -18,6 +19,9 @@ class ConsoleCommands {
       : session_(session), ui_(ui), out_(out) {}
 
   void run(const std::string& line);
+  // The whole run: the splash screen, whose timer runs out at once, then one command a line
+  // until the lines run out or no screen is left.
+  void runAll(LineSource& lines);
 
  private:
   bool onTitleMenu(const std::string& command);

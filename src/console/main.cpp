@@ -28,16 +28,7 @@ int main(int argc, char** argv) {
   ConsoleUi ui(lines, std::cout);
   Session session(ui, gameFoldersOfThisRun(), turnRules(), runMenuCommand);
   ui.attach(session);
-  ConsoleCommands commands(session, ui, std::cout);
-
-  // The splash screen does not wait here: its timer runs out at once.
-  session.openSplash();
-  session.splashTimer();
-  while (!session.finished() && session.anyScreenOpen()) {
-    const auto line = lines.next();
-    if (!line) break;
-    commands.run(*line);
-  }
+  ConsoleCommands(session, ui, std::cout).runAll(lines);
   std::cout.flush();
   return 0;
 }

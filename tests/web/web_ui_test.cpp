@@ -55,14 +55,7 @@ std::string playInTheTerminal(const std::string& script) {
   ConsoleUi ui(lines, out);
   Session session(ui, GameFolders(folder.path()), turnRules(), runMenuCommand);
   ui.attach(session);
-  ConsoleCommands commands(session, ui, out);
-  session.openSplash();
-  session.splashTimer();
-  while (!session.finished() && session.anyScreenOpen()) {
-    const auto line = lines.next();
-    if (!line) break;
-    commands.run(*line);
-  }
+  ConsoleCommands(session, ui, out).runAll(lines);
   return comparable(out.str(), folder);
 }
 
