@@ -6,7 +6,7 @@
 # BUILD/fuzz-artifacts/.
 #
 #   tools/fuzz.sh [SECONDS] [TARGET...]    targets: data_text best_scores settings_file cp1250
-#                                          chronicle wave
+#                                          chronicle wave kept_reign help_file
 #
 # BUILD is $FUZZ_BUILD_DIR, or build-fuzz/, configured here with clang and -DVELMORAN_FUZZ=ON
 # when it has no fuzz targets yet.
@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(data_text best_scores settings_file cp1250 chronicle wave); fi
+if ((${#targets[@]} == 0)); then targets=(data_text best_scores settings_file cp1250 chronicle wave kept_reign help_file); fi
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 if ! grep -q '^VELMORAN_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then

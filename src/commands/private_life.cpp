@@ -46,12 +46,12 @@ void psesbuy_Click(Game& game) {
   game.add(Quantity::rozpocet, -kDogUpkeep);
 }
 
-// The first change in a run of the program makes a man of the ruler, the next one a woman
-// again, and so on.
+// The first change in a run of the program makes a woman of the ruler ("muz.ini": the
+// velmoran is a velmoranka now), the next one a man again ("zena.ini"), and so on.
 void zpht_Click(Game& game) {
   bool& changed = game.vars().sexChange;
   changed = !changed;
-  game.note(changed ? MomentKind::BecameMan : MomentKind::BecameWoman);
+  game.note(changed ? MomentKind::BecameWoman : MomentKind::BecameMan);
   show(game, changed ? "muz.ini" : "zena.ini");
 }
 

@@ -47,10 +47,8 @@ void ConsoleCommands::run(const std::string& line) {
   ui_.error("neznámý příkaz: " + transcriptField(command));
 }
 
-void ConsoleCommands::runAll(LineSource& lines) {
-  session_.openSplash();
-  session_.splashTimer();
-  while (!session_.finished() && session_.anyScreenOpen()) {
+void ConsoleCommands::runLines(LineSource& lines, const std::function<bool()>& stop) {
+  while (!session_.finished() && session_.anyScreenOpen() && !stop()) {
     const auto line = lines.next();
     if (!line) break;
     run(*line);
@@ -58,14 +56,23 @@ void ConsoleCommands::runAll(LineSource& lines) {
 }
 
 bool ConsoleCommands::onTitleMenu(const std::string& command) {
-  if (command != "start" && command != "nastaveni" && command != "top3" && command != "konec" &&
-      command != "ohre") {
+  if (command != "start" && command != "pokracovat" && command != "nastaveni" &&
+      command != "top3" && command != "konec" && command != "ohre") {
     return false;
   }
+  using Offer = Session::ReignOffer::State;
   if (!session_.isOpen(Screen::Menu)) {
     ui_.error("hlavní nabídka není otevřená");
   } else if (command == "start") {
     session_.start();
+  } else if (command == "pokracovat") {
+    const Offer offer = session_.reignOffer().state;
+    if (offer == Offer::Offered) {
+      session_.resume();
+    } else {
+      ui_.error(offer == Offer::Elsewhere ? "rozehranou vládu hraje jiná spuštěná kopie hry"
+                                          : "žádná vláda není rozehraná");
+    }
   } else if (command == "nastaveni") {
     session_.openSettings();
   } else if (command == "top3") {

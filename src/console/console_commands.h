@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -19,13 +20,13 @@ class ConsoleCommands {
       : session_(session), ui_(ui), out_(out) {}
 
   void run(const std::string& line);
-  // The whole run: the splash screen, whose timer runs out at once, then one command a line
-  // until the lines run out or no screen is left.
-  void runAll(LineSource& lines);
+  // One command a line, until the lines run out, no screen is left or `stop` says so.
+  void runLines(LineSource& lines, const std::function<bool()>& stop);
 
  private:
   bool onTitleMenu(const std::string& command);
   bool onChronicle(const std::string& command, const std::string& argument);
+  void writeFigures(const std::string& argument);
   bool onBestScores(const std::string& command);
   bool onRebellion(const std::string& command);
   bool onSettings(const std::string& command);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/console_ui.h"
 
+#include "console/line_source.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -36,6 +37,9 @@ std::string ConsoleUi::input(const std::string& title, const std::string& prompt
 
 void ConsoleUi::openScreen(Screen screen) {
   out_ << screenLine(screen, true) << '\n';
+  if (screen == Screen::Menu && session_) {
+    if (const auto offer = reignOfferLine(*session_)) out_ << *offer << '\n';
+  }
   if (screen == Screen::Nastaveni && session_) {
     out_ << checksLine(session_->settingsChecks()) << '\n';
   }

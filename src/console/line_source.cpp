@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/line_source.h"
 
+#include "files/terminal_text.h"
+
 namespace velmoran {
 
 std::optional<std::string> LineSource::next() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data_check/chronicle_texts_check.h"
 
+#include "data_check/unread_file.h"
 #include "files/chronicle_texts.h"
 #include "files/game_files.h"
 
@@ -8,8 +9,9 @@ namespace velmoran {
 
 std::vector<Problem> checkChronicleTexts(const std::filesystem::path& path) {
   const std::string shown = path.lexically_normal().generic_string();
-  const auto bytes = readGameFile(path);
-  if (!bytes) return {{shown, 1, "soubor chybí nebo nejde přečíst; hra z něj píše kroniku vlády"}};
+  FileFault fault = FileFault::None;
+  const auto bytes = readGameFile(path, &fault);
+  if (!bytes) return {{shown, 1, whyNotRead(path, fault) + "; hra z něj píše kroniku vlády"}};
   std::vector<Problem> problems;
   for (const ChronicleTextProblem& problem : parseChronicleTexts(*bytes).problems) {
     problems.push_back({shown, problem.line, problem.message});

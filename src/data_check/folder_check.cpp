@@ -9,6 +9,7 @@
 
 #include "data_check/chronicle_texts_check.h"
 #include "data_check/record_check.h"
+#include "data_check/unread_file.h"
 #include "files/chronicle_texts.h"
 #include "files/data_files.h"
 #include "files/game_files.h"
@@ -85,17 +86,12 @@ class FolderCheck {
 
   void checkFile(const DataFile& file) {
     const fs::path path = folders_.textFile(file.name);
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) {
-      missing_.push_back(file.name);
-      return report(file.name, "soubor chybí; hra ho ukazuje " + whenShown(file));
-    }
-    if (fs::is_directory(status)) return report(file.name, "místo souboru je tu složka");
-    if (!fs::is_regular_file(status)) return report(file.name, "není to obyčejný soubor");
-    const auto bytes = readGameFile(path);
+    FileFault fault = FileFault::None;
+    const auto bytes = readGameFile(path, &fault);
     if (!bytes) {
-      return report(file.name, "soubor nejde přečíst (chybí práva, nebo má přes 1 MiB)");
+      if (fault != FileFault::Missing) return report(file.name, whyNotRead(path, fault));
+      missing_.push_back(file.name);
+      return report(file.name, whyNotRead(path, fault) + "; hra ho ukazuje " + whenShown(file));
     }
     for (Problem& problem : checkDataText(shownPath(path), file, *bytes)) {
       problems_.push_back(std::move(problem));
@@ -104,11 +100,21 @@ class FolderCheck {
 
   void checkUnknownFiles() {
     std::set<std::string> unknown;
+    bool unlisted = false;
     for (const fs::path& texts : {folders_.texts, folders_.installedTexts}) {
       std::error_code ec;
-      for (fs::directory_iterator it(texts, ec), end; !ec && it != end; it.increment(ec)) {
+      fs::directory_iterator it(texts, ec), end;
+      for (; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (!findDataFile(name) && name != kChronicleTextsFile) unknown.insert(name);
+      }
+      if (ec && ec != std::errc::no_such_file_or_directory && !unlisted) {
+        unlisted = true;
+        problems_.push_back({shownPath(texts), 1,
+                             "složku nejde projít, soubory, které hra nečte, v ní nejsou vidět: " +
+                                 std::string(faultCause(ec == std::errc::permission_denied
+                                                            ? FileFault::NotReadable
+                                                            : faultOfError(ec.value())))});
       }
     }
     for (const std::string& name : unknown) {

@@ -13,7 +13,8 @@ struct Problem {
 };
 
 // The problem's line for the terminal. A control character that a file's name or content brought
-// in is written as \xNN, so that it cannot drive the terminal.
+// in is written as \xNN, a bidirectional control as \u{XXXX}, so that it can neither drive the
+// terminal nor reorder the line.
 std::string formatted(const Problem& problem);
 
 }  // namespace velmoran

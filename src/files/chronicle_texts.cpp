@@ -122,6 +122,14 @@ ChronicleTextsReading parseChronicleTexts(std::string_view bytes) {
   return TextsReader(bytes).run();
 }
 
+// 1 měsíc, 2 to 4 měsíce, 0 and 5 on měsíců.
+std::string chronicleHeading(const ReignChronicle& chronicle) {
+  const long long n = chronicle.months;
+  const char* months = n == 1 ? "měsíc" : n >= 2 && n <= 4 ? "měsíce" : "měsíců";
+  return chronicle.ruler + ", vládce země " + chronicle.country + ": " + std::to_string(n) + " " +
+         months;
+}
+
 std::vector<ChronicleLine> chronicleLines(const ReignChronicle& chronicle,
                                           const std::map<MomentKind, std::string>& texts) {
   std::vector<ChronicleLine> lines;

@@ -35,6 +35,9 @@ struct ChronicleLine {
   std::string text;
 };
 
+// The chronicle's heading: "Jan, vládce země Lhota: 3 měsíce", the months in good Czech.
+std::string chronicleHeading(const ReignChronicle& chronicle);
+
 std::vector<ChronicleLine> chronicleLines(const ReignChronicle& chronicle,
                                           const std::map<MomentKind, std::string>& texts);
 

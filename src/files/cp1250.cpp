@@ -97,21 +97,55 @@ bool cp1250HasCharacter(char32_t codePoint) {
   return byteFor(codePoint).has_value();
 }
 
-std::optional<std::string> decodeCp1250(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
+namespace {
+
+// Writes the UTF-8 of the bytes at `out`, which has room for three bytes each; its end, or null
+// for a NUL or a byte that windows-1250 leaves undefined.
+char* writeUtf8Of(std::string_view bytes, char* out) {
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    if (b == 0) return std::nullopt;
+    if (b == 0) return nullptr;
     if (b < 0x80) {
-      out += c;
+      *out++ = c;
       continue;
     }
     const char16_t cp = kHighHalf[b - 0x80];
-    if (cp == 0) return std::nullopt;
-    appendUtf8(out, cp);
+    if (cp == 0) return nullptr;
+    if (cp < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (cp >> 6));
+    } else {
+      *out++ = static_cast<char>(0xE0 | (cp >> 12));
+      *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    *out++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
   return out;
+}
+
+}  // namespace
+
+std::optional<std::string> decodeCp1250(std::string_view bytes) {
+  // A text of the game fits the room on the stack; a longer one gets room of its own.
+  constexpr std::size_t kShort = 1024;
+  char room[3 * kShort];
+  std::string longer;
+  if (bytes.size() > kShort) longer.resize(3 * bytes.size());
+  char* start = bytes.size() > kShort ? longer.data() : room;
+  const char* end = writeUtf8Of(bytes, start);
+  if (!end) return std::nullopt;
+  if (bytes.size() > kShort) {
+    longer.resize(static_cast<std::size_t>(end - start));
+    return longer;
+  }
+  return std::string(start, static_cast<std::size_t>(end - start));
+}
+
+bool isCp1250(std::string_view bytes) {
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0 || (b >= 0x80 && kHighHalf[b - 0x80] == 0)) return false;
+  }
+  return true;
 }
 
 std::optional<std::string> encodeCp1250(std::string_view utf8) {

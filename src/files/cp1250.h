@@ -11,6 +11,8 @@ namespace velmoran {
 
 // Empty if the bytes hold a NUL or a byte that windows-1250 leaves undefined.
 std::optional<std::string> decodeCp1250(std::string_view bytes);
+// Whether decodeCp1250 takes the bytes, without decoding them.
+bool isCp1250(std::string_view bytes);
 
 // Empty if the text is not valid UTF-8 or holds a character windows-1250 lacks.
 std::optional<std::string> encodeCp1250(std::string_view utf8);

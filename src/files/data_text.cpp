@@ -17,7 +17,7 @@ namespace {
 // must fit its field. A byte that is no windows-1250 text spoils the field.
 template <typename T>
 std::optional<T> numberInRange(const Field& field) {
-  if (!decodeCp1250(field.bytes)) return std::nullopt;
+  if (!isCp1250(field.bytes)) return std::nullopt;
   const double value = std::nearbyint(numericPrefix(field.bytes));
   if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
     return std::nullopt;

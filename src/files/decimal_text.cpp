@@ -13,12 +13,30 @@ namespace velmoran {
 
 namespace {
 
+// Every whole number of this many digits is a double exactly.
+constexpr std::size_t kExactDigits = 15;
+
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
+}
+
+// The text as the game writes a whole number, "-1234" with up to 15 digits and nothing else:
+// every quantity nearly always. Counted straight away, it is the value the full reading gives,
+// exactly.
+std::optional<double> plainWholeNumber(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > kExactDigits) return std::nullopt;
+  long long whole = 0;
+  for (char c : text) {
+    if (!isDigit(c)) return std::nullopt;
+    whole = whole * 10 + (c - '0');
+  }
+  return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -117,6 +135,7 @@ std::string decimalText(double value) {
 }
 
 double numericPrefix(std::string_view text) {
+  if (const auto whole = plainWholeNumber(text)) return *whole;
   std::size_t i = 0;
   while (i < text.size() && isBlank(text[i])) ++i;
   const std::size_t start = i;

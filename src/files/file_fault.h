@@ -15,10 +15,16 @@ enum class FileFault {
   LinkNotFollowed,  // a symbolic link of another user, or to a file of another kind
   TooLarge,         // larger than any file of the game can be
   Damaged,          // read whole, but it does not hold what it should
+  Exists,           // a new file was to be written, and something of that name is there
+  NoFolder,         // the folder the file was to be written into does not exist
+  GameFile,         // one of the game's own files, which a file the player names never replaces
   Other,            // the system failed in a way the player cannot mend
 };
 
 // The fault an error number of the system stands for.
 FileFault faultOfError(int error);
+
+// Why, in Czech words the player can act on ("soubor neexistuje."); null for None.
+const char* faultCause(FileFault fault);
 
 }  // namespace velmoran

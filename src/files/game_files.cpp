@@ -37,9 +37,10 @@ bool writeAll(int fd, const std::string& bytes) {
   return true;
 }
 
-// Everything the file holds, or empty on a read error or if it holds more than `limit` bytes.
-// A regular file reads short only at its end, so a small file takes a single read.
-std::optional<std::string> readAll(int fd, std::size_t limit, FileFault* fault) {
+// Everything the file holds, or empty on a read error or if it holds more than `limit` bytes;
+// or, when `cut`, its first `limit` bytes. A regular file reads short only at its end, so a small
+// file takes a single read.
+std::optional<std::string> readAll(int fd, std::size_t limit, bool cut, FileFault* fault) {
   std::string bytes;
   char chunk[4096];
   for (;;) {
@@ -51,11 +52,33 @@ std::optional<std::string> readAll(int fd, std::size_t limit, FileFault* fault) 
     }
     bytes.append(chunk, static_cast<std::size_t>(n));
     if (bytes.size() > limit) {
+      if (cut) return bytes.substr(0, limit);
       fail(fault, FileFault::TooLarge);
       return std::nullopt;
     }
     if (static_cast<std::size_t>(n) < sizeof chunk) return bytes;
   }
+}
+
+// One open, one status of the opened file and one read, as few calls as a bare read of the file
+// allows: the game reads a text every month. What is no regular file reads as nothing, so
+// nothing in a file's place can make the game wait.
+std::optional<std::string> readRegular(const char* path, std::size_t limit, bool cut,
+                                       FileFault* fault) {
+  const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    fail(fault, errno == EACCES ? FileFault::NotReadable : faultOfError(errno));
+    return std::nullopt;
+  }
+  struct stat info;
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    fail(fault, FileFault::NotAFile);
+  } else {
+    bytes = readAll(fd, limit, cut, fault);
+  }
+  ::close(fd);
+  return bytes;
 }
 
 // Read-only means no write permission at all, even for an administrator who could write it.
@@ -93,34 +116,45 @@ void syncFolder(const fs::path& file) {
   ::close(fd);
 }
 
-}  // namespace
-
-// One open and one read, as a bare read of the file: the game reads a text every month. What
-// is no regular file reads as nothing, so nothing in a file's place can make the game wait.
-std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) {
-  return readRegularFile(path, kLargestGameFile, fault);
-}
-
-std::optional<std::string> readRegularFile(const fs::path& path, std::size_t largest,
-                                           FileFault* fault) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+// The bytes of a write on the disk under a temporary name of their own beside `target`, or
+// empty, with the temporary file gone. A replacement takes over what `replaced` says of the
+// file it replaces.
+std::optional<fs::path> writeTemporary(const fs::path& target, const std::string& bytes,
+                                       const struct stat* replaced, FileFault* fault) {
+  fs::path temporary;
+  const int fd = createTemporaryFile(target, temporary);
   if (fd < 0) {
-    fail(fault, errno == EACCES ? FileFault::NotReadable : faultOfError(errno));
+    fail(fault, errno == ENOENT || errno == ENOTDIR ? FileFault::NoFolder : faultOfError(errno));
     return std::nullopt;
   }
-  struct stat info;
-  std::optional<std::string> bytes;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    fail(fault, FileFault::NotAFile);
-  } else {
-    bytes = readAll(fd, largest, fault);
-  }
-  ::close(fd);
-  return bytes;
+  const bool written =
+      (!replaced || takeOverOwnership(fd, *replaced)) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const int writeError = errno;
+  const bool closed = ::close(fd) == 0;
+  if (written && closed) return temporary;
+  // A write that went wrong says why; after it, the close does.
+  const int error = written ? errno : writeError;
+  ::unlink(temporary.c_str());
+  fail(fault, faultOfError(error));
+  return std::nullopt;
 }
 
-bool replaceGameFile(const fs::path& path, const std::string& bytes, FileKindCheck readsAsKind,
-                     FileFault* fault) {
+// The temporary file under the new name, unless something has that name. A hard link takes the
+// name only where it is free, even against another copy of the game; where the file system has
+// no hard links, a look comes before the rename.
+bool publishNew(const fs::path& temporary, const fs::path& path, FileFault* fault) {
+  if (::link(temporary.c_str(), path.c_str()) == 0) return true;
+  if (errno == EEXIST) return fail(fault, FileFault::Exists);
+  if (errno != EMLINK && errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP) {
+    return failWithError(fault);
+  }
+  struct stat info;
+  if (::lstat(path.c_str(), &info) == 0) return fail(fault, FileFault::Exists);
+  return ::rename(temporary.c_str(), path.c_str()) == 0 || failWithError(fault);
+}
+
+bool replace(const fs::path& path, const std::string& bytes, FileKindCheck readsAsKind,
+             bool clearLeftovers, FileFault* fault) {
   const auto links = followLinks(path);
   if (!links) return fail(fault, FileFault::LinkNotFollowed);
   const fs::path& target = links->target;
@@ -129,27 +163,66 @@ bool replaceGameFile(const fs::path& path, const std::string& bytes, FileKindChe
   if (!mayWriteThrough(*links, exists, readsAsKind)) return fail(fault, FileFault::LinkNotFollowed);
   if (exists && !S_ISREG(info.st_mode)) return fail(fault, FileFault::NotAFile);
   if (exists && !isWritable(target, info)) return fail(fault, FileFault::ReadOnly);
-  removeLeftoverTemporaryFiles(target);
+  if (clearLeftovers) removeLeftoverTemporaryFiles(target);
 
-  fs::path temporary;
-  const int fd = createTemporaryFile(target, temporary);
-  if (fd < 0) return failWithError(fault);
-  const bool written =
-      (!exists || takeOverOwnership(fd, info)) && writeAll(fd, bytes) && ::fsync(fd) == 0;
-  const int writeError = errno;
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0) {
-    syncFolder(target);
-    return true;
+  const auto temporary = writeTemporary(target, bytes, exists ? &info : nullptr, fault);
+  if (!temporary) return false;
+  if (::rename(temporary->c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary->c_str());
+    return fail(fault, faultOfError(error));
   }
-  // A write that went wrong says why; after it, the close or the rename does.
-  const int error = written ? errno : writeError;
-  ::unlink(temporary.c_str());
-  return fail(fault, faultOfError(error));
+  syncFolder(target);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) {
+  return readRegular(path.c_str(), kLargestGameFile, false, fault);
+}
+
+std::optional<std::string> readGameFileAt(const std::string& path, FileFault* fault) {
+  return readRegular(path.c_str(), kLargestGameFile, false, fault);
+}
+
+std::optional<std::string> readRegularFile(const fs::path& path, std::size_t largest,
+                                           FileFault* fault) {
+  return readRegular(path.c_str(), largest, false, fault);
+}
+
+std::optional<std::string> readFileStart(const fs::path& path, std::size_t count,
+                                         FileFault* fault) {
+  return readRegular(path.c_str(), count, true, fault);
+}
+
+bool replaceGameFile(const fs::path& path, const std::string& bytes, FileKindCheck readsAsKind,
+                     FileFault* fault) {
+  return replace(path, bytes, readsAsKind, true, fault);
+}
+
+bool replaceFile(const fs::path& path, const std::string& bytes, FileFault* fault) {
+  return replace(path, bytes, nullptr, false, fault);
+}
+
+bool createFile(const fs::path& path, const std::string& bytes, FileFault* fault) {
+  struct stat info;
+  if (::lstat(path.c_str(), &info) == 0) return fail(fault, FileFault::Exists);
+  const auto temporary = writeTemporary(path, bytes, nullptr, fault);
+  if (!temporary) return false;
+  const bool published = publishNew(*temporary, path, fault);
+  // After a link the temporary name goes; after a rename it has gone already.
+  ::unlink(temporary->c_str());
+  if (published) syncFolder(path);
+  return published;
 }
 
 void clearInterruptedWrites(const fs::path& path) {
   if (const auto links = followLinks(path)) removeLeftoverTemporaryFiles(links->target);
+}
+
+void clearInterruptedWritesIn(const fs::path& folder, bool (*isGameFile)(std::string_view name)) {
+  removeLeftoverTemporaryFilesIn(folder, isGameFile);
 }
 
 }  // namespace velmoran

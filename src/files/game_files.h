@@ -20,9 +20,17 @@ inline constexpr std::size_t kLargestGameFile = 1 << 20;
 std::optional<std::string> readGameFile(const std::filesystem::path& path,
                                         FileFault* fault = nullptr);
 
+// The same for a path already written out as text: the data texts are read every month, and
+// building a path object costs more than the work of reading one.
+std::optional<std::string> readGameFileAt(const std::string& path, FileFault* fault = nullptr);
+
 // The same for a file that may be up to `largest` bytes, such as a sound.
 std::optional<std::string> readRegularFile(const std::filesystem::path& path, std::size_t largest,
                                            FileFault* fault = nullptr);
+
+// The first `count` bytes of a regular file (all of a shorter one), however large the file is.
+std::optional<std::string> readFileStart(const std::filesystem::path& path, std::size_t count,
+                                         FileFault* fault = nullptr);
 
 // Whether bytes read as a file of one kind (a best-scores table, the settings).
 using FileKindCheck = bool (*)(std::string_view bytes);
@@ -36,11 +44,27 @@ using FileKindCheck = bool (*)(std::string_view bytes);
 // their choice of file. The file keeps its owner, group and permissions where the game may
 // set them, and a file the player may not write (read-only) is left alone. False on any
 // failure, with the file as it was; then `fault`, when given, says why.
+// Before the write, the temporary files that killed writes of this file left beside it are
+// removed.
 bool replaceGameFile(const std::filesystem::path& path, const std::string& bytes,
                      FileKindCheck readsAsKind = nullptr, FileFault* fault = nullptr);
+
+// The same write for a file the player names, such as an export of figures: nothing beside the
+// file is removed, whatever its name.
+bool replaceFile(const std::filesystem::path& path, const std::string& bytes,
+                 FileFault* fault = nullptr);
+
+// Writes a new file whole, as the replacement above does, but never in the place of anything
+// already there under its name (a file, a folder, a link, even one to nothing): then false, with
+// `fault` Exists. Of two writes of one name at the same moment exactly one succeeds.
+bool createFile(const std::filesystem::path& path, const std::string& bytes,
+                FileFault* fault = nullptr);
 
 // Removes what writes of this file left behind when their copy of the game was killed in the
 // middle of one. Harmless to a copy of the game that is writing the file at the same moment.
 void clearInterruptedWrites(const std::filesystem::path& path);
+// The same for every file of `folder` whose name `isGameFile` accepts.
+void clearInterruptedWritesIn(const std::filesystem::path& folder,
+                              bool (*isGameFile)(std::string_view name));
 
 }  // namespace velmoran

@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "files/followed_links.h"
 #include "files/game_files.h"
+#include "files/kept_chronicles.h"
+#include "files/kept_reign.h"
 
 namespace velmoran {
 
@@ -20,6 +23,26 @@ bool isDirectory(const fs::path& path) {
 bool sameFolder(const fs::path& a, const fs::path& b) {
   std::error_code ec;
   return fs::equivalent(a, b, ec);
+}
+
+// The files of the game beside its texts: in the game folder, the player's or the installation's.
+constexpr const char* kOwnFiles[] = {"best.dat", "best.dat.lock", "data.dat",  "data.dat.lock",
+                                     "top.dat",  "sound.dat",     "about.dat", "napoveda.html"};
+
+bool startsAndEnds(const std::string& name, const std::string& start, const std::string& end) {
+  return name.size() >= start.size() + end.size() && name.compare(0, start.size(), start) == 0 &&
+         name.compare(name.size() - end.size(), end.size(), end) == 0;
+}
+
+bool isOwnName(const std::string& name) {
+  for (const char* own : kOwnFiles) {
+    if (name == own) return true;
+  }
+  // The unfinished reign and its lock, the reigns set aside, and the help page's pictures.
+  const std::string reign = kKeptReignFile;
+  return name == reign || name == reign + ".lock" ||
+         startsAndEnds(name, "rozehrana-odlozena-", ".dat") ||
+         startsAndEnds(name, "napoveda-", ".png");
 }
 
 // The player's first start: the shipped best scores and settings become theirs. A failure
@@ -48,6 +71,33 @@ fs::path GameFolders::textFile(const std::string& name) const {
   std::error_code ec;
   const bool there = fs::exists(fs::symlink_status(texts / name, ec));
   return there || installedTexts.empty() ? texts / name : installedTexts / name;
+}
+
+std::optional<std::string> GameFolders::readText(const std::string& name, FileFault* fault) const {
+  std::string path = texts.native();
+  path += '/';
+  path += name;
+  FileFault own = FileFault::None;
+  auto bytes = readGameFileAt(path, &own);
+  if (!bytes && own == FileFault::Missing && !installedTexts.empty()) {
+    return readGameFileAt((installedTexts / name).native(), fault);
+  }
+  if (!bytes && fault) *fault = own;
+  return bytes;
+}
+
+bool GameFolders::holds(const fs::path& file) const {
+  const auto links = followLinks(file);
+  if (!links) return false;
+  std::error_code ec;
+  const fs::path target = fs::absolute(links->target, ec);
+  const fs::path folder = target.parent_path();
+  const auto in = [&](const fs::path& ours) { return !ours.empty() && sameFolder(folder, ours); };
+  if (in(texts) || in(installedTexts) || in(player / kChronicleFolder) ||
+      in(shipped / "defaults")) {
+    return true;
+  }
+  return (in(player) || in(shipped)) && isOwnName(target.filename().string());
 }
 
 GameFolders findGameFolders(const fs::path& working, const std::optional<fs::path>& installed,

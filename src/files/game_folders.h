@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "files/file_fault.h"
+
 namespace velmoran {
 
 // Where a run of the game finds its files.
@@ -24,6 +26,15 @@ struct GameFolders {
   // The file the game reads for the data text `name`: the one in `texts` when it is there
   // (a damaged one included, so that the player hears of it), else the installation's.
   std::filesystem::path textFile(const std::string& name) const;
+  // The bytes of that file, read with as few calls to the system as one bare read: the game
+  // reads a text every month. Empty when it cannot be read, and then `fault` says why.
+  std::optional<std::string> readText(const std::string& name, FileFault* fault = nullptr) const;
+
+  // Whether `file`, where its links lead, is one of the game's own files: a data text or anything
+  // else in a folder of texts, a sound, the help page, a kept chronicle, the player's best
+  // scores and settings and their locks, or the installation's defaults. A file the player
+  // names, such as an export of figures, never takes the place of one of them.
+  bool holds(const std::filesystem::path& file) const;
 
   std::filesystem::path shipped;  // what comes with the game: the sounds and the help page
   std::filesystem::path texts;    // the data texts

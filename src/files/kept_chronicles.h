@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/best_scores.h"
+#include "files/file_fault.h"
 #include "files/reign_chronicle.h"
 
 namespace velmoran {
@@ -15,11 +16,16 @@ namespace velmoran {
 // folder: the last ten reigns, and the reigns of the three rulers of the best-scores table.
 inline constexpr char kChronicleFolder[] = "kroniky";
 
-// Writes the chronicle of the reign just ended, crash-safe like "best.dat", and removes the
-// kept files that are neither of the last ten reigns nor of a ruler in `best`. False if the
-// chronicle could not be written; the files kept before are then left as they were.
+// Writes the chronicle of the reign just ended, crash-safe like "best.dat", as a new file
+// numbered after the newest, and removes the kept files that are neither of the last ten reigns
+// nor of a ruler in `best`. False if the chronicle could not be written, with `fault` saying
+// why; the files kept before are then left as they were. The folder may be a link of the
+// player's own, never another user's.
 bool keepChronicle(const std::filesystem::path& playerFolder, const ReignChronicle& chronicle,
-                   const std::optional<BestScores>& best);
+                   const std::optional<BestScores>& best, FileFault* fault = nullptr);
+
+// Removes what chronicle writes of copies of the game that were killed left behind.
+void clearInterruptedChronicleWrites(const std::filesystem::path& playerFolder);
 
 // The kept chronicle files, the newest first.
 std::vector<std::filesystem::path> keptChronicleFiles(const std::filesystem::path& playerFolder);

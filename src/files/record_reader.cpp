@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/record_reader.h"
 
+#include <algorithm>
+
 namespace velmoran {
 
 namespace {
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
-}
-bool isLineBreak(char c) {
-  return c == '\r' || c == '\n';
 }
 
 class Cursor {
@@ -28,6 +27,16 @@ class Cursor {
       ++line_;
     }
     ++pos_;
+  }
+
+  // Moves to `end` at once, counting the lines passed as advance() does.
+  void advanceTo(std::size_t end) {
+    for (; pos_ < end; ++pos_) {
+      const char c = bytes_[pos_];
+      if (c == '\n' || (c == '\r' && (pos_ + 1 == bytes_.size() || bytes_[pos_ + 1] != '\n'))) {
+        ++line_;
+      }
+    }
   }
 
   void skipBlanks() {
@@ -58,13 +67,12 @@ class Cursor {
     field.quoted = true;
     advance();  // opening quote
     for (;;) {
+      // The bytes up to the next quote, taken whole.
+      const std::size_t quote = std::min(bytes_.find('"', pos_), bytes_.size());
+      field.bytes.append(bytes_.substr(pos_, quote - pos_));
+      advanceTo(quote);
       if (atEnd()) return FieldReading::Stop::UnclosedQuote;
-      const char c = peek();
       advance();
-      if (c != '"') {
-        field.bytes += c;
-        continue;
-      }
       if (!atEnd() && peek() == '"') {
         field.bytes += '"';
         advance();
@@ -78,10 +86,9 @@ class Cursor {
   }
 
   void bareField(Field& field) {
-    while (!atEnd() && peek() != ',' && !isLineBreak(peek())) {
-      field.bytes += peek();
-      advance();
-    }
+    const std::size_t end = std::min(bytes_.find_first_of(",\r\n", pos_), bytes_.size());
+    field.bytes.append(bytes_.substr(pos_, end - pos_));
+    pos_ = end;  // no line break on the way
     while (!field.bytes.empty() && isBlank(field.bytes.back())) field.bytes.pop_back();
     consumeDelimiter();
   }

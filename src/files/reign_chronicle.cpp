@@ -5,6 +5,7 @@
 
 #include "files/cp1250.h"
 #include "files/decimal_text.h"
+#include "files/quoted_text.h"
 #include "files/record_reader.h"
 
 namespace velmoran {
@@ -18,48 +19,6 @@ constexpr std::size_t kHeaderFields = 6;  // heading, ruler, country, months, tw
 constexpr std::size_t kFiguresFields = 13;
 constexpr std::size_t kMomentFields = 4;
 constexpr auto kMostRows = static_cast<long long>(kMostChronicleRows);
-
-bool needsReference(char32_t cp) {
-  return cp < 0x20 || cp == 0x7F || cp == '&' || !cp1250HasCharacter(cp);
-}
-
-// A name in quotes; what windows-1250 cannot carry is written as a numeric reference.
-std::string quoted(const std::string& utf8) {
-  std::string out = "\"";
-  for (char32_t cp : utf8CodePoints(utf8).value_or(U"")) {
-    if (cp == '"') {
-      out += "\"\"";
-    } else if (needsReference(cp)) {
-      out += "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";";
-    } else {
-      appendUtf8(out, cp);
-    }
-  }
-  return *encodeCp1250(out + "\"");
-}
-
-std::optional<std::string> unquoted(const Field& field) {
-  if (!field.quoted) return std::nullopt;
-  const auto text = decodeCp1250(field.bytes);
-  if (!text) return std::nullopt;
-  std::string out;
-  std::size_t i = 0;
-  while (i < text->size()) {
-    if ((*text)[i] != '&') {
-      out += (*text)[i++];
-      continue;
-    }
-    const std::size_t end = text->find(';', i);
-    if (text->compare(i, 2, "&#") != 0 || end == std::string::npos || end - i > 9) {
-      return std::nullopt;
-    }
-    const auto cp = strictWholeNumber(std::string_view(*text).substr(i + 2, end - i - 2));
-    if (!cp || *cp < 0 || *cp > 0x10FFFF || (*cp >= 0xD800 && *cp <= 0xDFFF)) return std::nullopt;
-    appendUtf8(out, static_cast<char32_t>(*cp));
-    i = end + 1;
-  }
-  return out;
-}
 
 std::string row(std::initializer_list<long long> numbers) {
   std::string out;
@@ -146,7 +105,7 @@ std::string chronicleBytes(const ReignChronicle& c) {
   const auto figures = std::min<std::size_t>(c.figures.size(), kMostRows);
   const auto moments = std::min<std::size_t>(c.moments.size(), kMostRows);
   std::string out = *encodeCp1250(std::string("\"") + kHeading + "\"") + kLineBreak;
-  out += quoted(c.ruler) + kLineBreak + quoted(c.country) + kLineBreak;
+  out += quotedField(c.ruler) + kLineBreak + quotedField(c.country) + kLineBreak;
   out += row({c.months, static_cast<long long>(figures), static_cast<long long>(moments)}) +
          kLineBreak;
   for (std::size_t i = 0; i < figures; ++i) out += figuresRow(c.figures[i]) + kLineBreak;
@@ -167,8 +126,8 @@ std::optional<ReignChronicle> parseChronicleHeading(std::string_view bytes) {
   FieldCursor head(*header);
   head.field();
   ReignChronicle c;
-  const auto ruler = unquoted(head.field());
-  const auto country = unquoted(head.field());
+  const auto ruler = unquotedField(head.field());
+  const auto country = unquotedField(head.field());
   const auto months = head.number();
   const auto figures = head.number();
   const auto moments = head.number();
@@ -182,6 +141,13 @@ std::optional<ReignChronicle> parseChronicleHeading(std::string_view bytes) {
   c.figures.resize(static_cast<std::size_t>(*figures));
   c.moments.resize(static_cast<std::size_t>(*moments));
   return c;
+}
+
+std::optional<ReignChronicle> parseChronicleHeadingOfStart(std::string_view start, bool cut) {
+  if (!cut) return parseChronicleHeading(start);
+  const auto lineEnd = start.rfind('\n');
+  if (lineEnd == std::string_view::npos) return std::nullopt;
+  return parseChronicleHeading(start.substr(0, lineEnd + 1));
 }
 
 std::optional<ReignChronicle> parseChronicle(std::string_view bytes) {

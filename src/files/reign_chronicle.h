@@ -93,6 +93,9 @@ std::optional<ReignChronicle> parseChronicle(std::string_view bytes);
 // Only the ruler, the country and the months, for finding a reign's file; the figures and
 // moments are left as many empty ones as the file announces.
 std::optional<ReignChronicle> parseChronicleHeading(std::string_view bytes);
+// The same from the first bytes of a file, `cut` when the file may go on past them: the heading
+// must then end on a line before the cut, so that no field the cut shortened is ever read.
+std::optional<ReignChronicle> parseChronicleHeadingOfStart(std::string_view start, bool cut);
 
 // The monthly figures as CSV: a header row, then one row a month.
 std::string chronicleCsv(const ReignChronicle& chronicle);

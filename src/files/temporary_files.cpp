@@ -7,7 +7,10 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <exception>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -33,10 +36,6 @@ std::string temporaryName(const fs::path& target, pid_t pid, unsigned long long 
          kTemporaryEnd;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 bool endsWith(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
@@ -49,25 +48,30 @@ bool allDigits(std::string_view text) {
   return true;
 }
 
-// The writing process of a temporary file of `target` named `name`, or 0 if the name is not
-// one of them.
-pid_t writerOf(std::string_view name, std::string_view targetName) {
-  const std::string prefix = std::string(targetName) + ".";
-  const std::string_view end = kTemporaryEnd;
-  // "best.dat.tmp" starts and ends like one, but the two overlap.
-  if (name.size() < prefix.size() + end.size() || !startsWith(name, prefix) ||
-      !endsWith(name, end)) {
-    return 0;
-  }
-  name.remove_prefix(prefix.size());
-  name.remove_suffix(end.size());
-  const auto dash = name.find('-');
-  if (dash == std::string_view::npos) return 0;
-  const std::string_view pidText = name.substr(0, dash);
-  if (!allDigits(pidText) || !allDigits(name.substr(dash + 1))) return 0;
+// A temporary file's name split into the name of the file it was to replace and the process
+// that wrote it: "best.dat.4711-8015.tmp" is best.dat's, written by process 4711. Empty for
+// any other name.
+struct TemporaryName {
+  std::string_view target;
+  pid_t writer = 0;
+};
+
+std::optional<TemporaryName> splitTemporaryName(std::string_view name) {
+  if (!endsWith(name, kTemporaryEnd)) return std::nullopt;
+  name.remove_suffix(std::string_view(kTemporaryEnd).size());
+  const auto dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot == 0) return std::nullopt;
+  const std::string_view numbers = name.substr(dot + 1);
+  const auto dash = numbers.find('-');
+  if (dash == std::string_view::npos) return std::nullopt;
+  const std::string_view pidText = numbers.substr(0, dash);
+  if (!allDigits(pidText) || !allDigits(numbers.substr(dash + 1))) return std::nullopt;
   pid_t pid = 0;
   const auto result = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
-  return result.ec == std::errc() && result.ptr == pidText.data() + pidText.size() ? pid : 0;
+  if (result.ec != std::errc() || result.ptr != pidText.data() + pidText.size() || pid <= 0) {
+    return std::nullopt;
+  }
+  return TemporaryName{name.substr(0, dot), pid};
 }
 
 bool isRunningElsewhere(pid_t pid) {
@@ -100,18 +104,27 @@ int createTemporaryFile(const fs::path& target, fs::path& temporary) {
   return -1;
 }
 
-void removeLeftoverTemporaryFiles(const fs::path& target) {
-  const std::string targetName = target.filename().string();
-  const std::string earlierVersions = targetName + kTemporaryEnd;
+void removeLeftoverTemporaryFilesIn(const fs::path& folder,
+                                    const std::function<bool(std::string_view)>& isTarget) {
   std::error_code ec;
-  for (fs::directory_iterator it(folderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    const pid_t writer = writerOf(name, targetName);
-    if (name == earlierVersions || (writer > 0 && !isRunningElsewhere(writer))) {
+    const auto temporary = splitTemporaryName(name);
+    const bool earlierVersion =
+        endsWith(name, kTemporaryEnd) &&
+        isTarget(std::string_view(name).substr(0, name.size() - std::strlen(kTemporaryEnd)));
+    if (earlierVersion ||
+        (temporary && isTarget(temporary->target) && !isRunningElsewhere(temporary->writer))) {
       // unlink removes a link itself, never what it points to.
       ::unlink(it->path().c_str());
     }
   }
+}
+
+void removeLeftoverTemporaryFiles(const fs::path& target) {
+  const std::string targetName = target.filename().string();
+  removeLeftoverTemporaryFilesIn(folderOf(target),
+                                 [&](std::string_view name) { return name == targetName; });
 }
 
 }  // namespace velmoran

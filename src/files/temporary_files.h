@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 namespace velmoran {
 
@@ -20,5 +22,8 @@ int createTemporaryFile(const std::filesystem::path& target, std::filesystem::pa
 // The game writes its files from one thread, one at a time, so a file of this process found
 // here is a leftover of an earlier process that had the same number.
 void removeLeftoverTemporaryFiles(const std::filesystem::path& target);
+// The same for the temporary files in `folder` of every file whose name `isTarget` accepts.
+void removeLeftoverTemporaryFilesIn(const std::filesystem::path& folder,
+                                    const std::function<bool(std::string_view)>& isTarget);
 
 }  // namespace velmoran

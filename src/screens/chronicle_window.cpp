@@ -38,10 +38,7 @@ void ChronicleWindow::keyPressEvent(QKeyEvent* event) {
 
 void ChronicleWindow::showChronicle(const ReignChronicle& chronicle,
                                     const std::vector<ChronicleLine>& lines) {
-  findChild<QLabel*>(QStringLiteral("vladce"))
-      ->setText(QStringLiteral("%1, vládce země %2: %3 měsíců")
-                    .arg(qtText(chronicle.ruler), qtText(chronicle.country))
-                    .arg(chronicle.months));
+  findChild<QLabel*>(QStringLiteral("vladce"))->setText(qtText(chronicleHeading(chronicle)));
   chart_->showFigures(chronicle.figures);
   lines_->clear();
   for (const ChronicleLine& line : lines) {

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "screens/help_browser.h"
+
 namespace velmoran {
 
 namespace {
@@ -26,7 +28,7 @@ QPushButton* addButton(QBoxLayout* row, const char* name, const QString& caption
 }  // namespace
 
 HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+    : QWidget(parent, Qt::Window), browser_(new HelpBrowser(page)) {
   setObjectName(QStringLiteral("napoveda"));
   setWindowTitle(QStringLiteral("Velmoran – nápověda"));
   resize(kSize);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <iostream>
 
 #include "commands/command_table.h"
 #include "files/game_folders.h"
 #include "program/command_line.h"
+#include "program/stop_signals.h"
 #include "screens/animation_icons.h"
 #include "screens/qt_ui.h"
 #include "state/session.h"
@@ -36,6 +39,18 @@ int main(int argc, char** argv) {
                             velmoran::runMenuCommand);
   ui.attach(session);
   QObject::connect(&ui, &velmoran::QtUi::noScreenLeft, &app, &QApplication::quit);
+
+  // The reign is kept after every action, and once more whenever the program is asked to end:
+  // by the desktop's session at a logout, or by SIGTERM or SIGHUP.
+  session.setReignKeeping(velmoran::Session::ReignKeeping::EveryAction);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                   [&session](QSessionManager&) { session.keepReign(); });
+  velmoran::catchStopSignals();
+  QSocketNotifier stopSignal(velmoran::stopSignalDescriptor(), QSocketNotifier::Read);
+  QObject::connect(&stopSignal, &QSocketNotifier::activated, &app, [&session] {
+    session.keepReign();
+    velmoran::endBySignal(velmoran::caughtStopSignal());
+  });
   session.openSplash();
   // The splash screen has no frame to show an icon in: the game's icon is drawn once it is up,
   // for the windows that follow, rather than before it.

@@ -232,6 +232,9 @@ QWidget* QtUi::createWindow(Screen screen) {
   switch (screen) {
     case Screen::Menu: {
       auto* menu = new TitleMenuWindow;
+      offerReignOn(menu);
+      connect(menu, &TitleMenuWindow::continueClicked, this,
+              [this] { drive([](Session& s) { s.resume(); }); });
       connect(menu, &TitleMenuWindow::startClicked, this,
               [this] { drive([](Session& s) { s.start(); }); });
       connect(menu, &TitleMenuWindow::settingsClicked, this,
@@ -282,6 +285,18 @@ QWidget* QtUi::createWindow(Screen screen) {
       return createShellWindow(screen);
   }
   return nullptr;
+}
+
+void QtUi::offerReignOn(TitleMenuWindow* menu) const {
+  using Offer = Session::ReignOffer;
+  const Offer& offer = session_->reignOffer();
+  if (offer.state == Offer::State::Offered) {
+    menu->offerReign(qtText(offer.ruler + ", " + offer.country + ", " +
+                            std::to_string(offer.month) + ". měsíc"));
+  } else if (offer.state == Offer::State::Elsewhere) {
+    menu->noteReignElsewhere(
+        QStringLiteral("Rozehranou vládu hraje jiná spuštěná kopie hry; tato ji nepřepíše."));
+  }
 }
 
 QWidget* QtUi::createShellWindow(Screen screen) {

@@ -15,6 +15,7 @@ namespace velmoran {
 
 class Session;
 class GameWindow;
+class TitleMenuWindow;
 
 // The game's windows on the desktop: opens and closes the screens the session asks for,
 // passes the player's clicks to the session and shows the modal boxes.
@@ -71,6 +72,8 @@ class QtUi : public QObject, public Ui {
   // F1: the help page in the game's own help window, over the window the player is in.
   void showHelp(const QUrl& page);
   QWidget* createShellWindow(Screen screen);
+  // The unfinished reign, on the title menu that is opening.
+  void offerReignOn(TitleMenuWindow* menu) const;
   // What every window does for the keyboard: Enter presses the focused button, F1 opens the
   // help window.
   void prepareForKeyboard(QWidget* window);

@@ -21,6 +21,10 @@ constexpr int kClientHeight = 3435;
 constexpr int kButtonLeft = 1275;
 constexpr int kButtonWidth = 1515;
 constexpr int kButtonHeight = 345;
+constexpr int kFirstButtonTop = 1200;
+constexpr int kButtonStep = 375;
+constexpr int kNoteHeight = 240;
+constexpr int kNoteGap = 135;
 constexpr int kTimer1Interval = 130;
 constexpr int kTimer2Interval = 50;
 
@@ -60,7 +64,7 @@ TitleMenuWindow::TitleMenuWindow(QWidget* parent)
   banner->setCursor(Qt::PointingHandCursor);
   connect(banner, &ClickableLabel::clicked, timer1_, qOverload<>(&QTimer::start));
 
-  QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), 1200);
+  QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), kFirstButtonTop);
   start->setFont(sizedFont(8.25, true));
   start->setDefault(true);
   QPushButton* settings = addButton(this, "Command2", QStringLiteral("Nastavení"), 1575);
@@ -89,6 +93,45 @@ TitleMenuWindow::TitleMenuWindow(QWidget* parent)
   }
   connect(timer1_, &QTimer::timeout, this, &TitleMenuWindow::Timer1_Timer);
   connect(timer2_, &QTimer::timeout, this, &TitleMenuWindow::Timer2_Timer);
+}
+
+void TitleMenuWindow::makeRoomAboveButtons(int twips) {
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (child->y() >= px(kFirstButtonTop)) child->move(child->x(), child->y() + px(twips));
+  }
+  setFixedSize(width(), height() + px(twips));
+}
+
+QLabel* TitleMenuWindow::addNote(const char* name, const QString& text, int top, int height) {
+  auto* note = new QLabel(text, this);
+  note->setObjectName(QString::fromLatin1(name));
+  note->setAlignment(Qt::AlignCenter);
+  note->setWordWrap(true);
+  placeAt(note, 75, top, kClientWidth - 150, height);
+  note->show();
+  return note;
+}
+
+void TitleMenuWindow::offerReign(const QString& reign) {
+  makeRoomAboveButtons(kButtonStep + kNoteHeight + kNoteGap);
+  QPushButton* resume =
+      addButton(this, "Pokracovat", QStringLiteral("Pokračovat"), kFirstButtonTop);
+  resume->setFont(sizedFont(8.25, true));
+  QLabel* note = addNote("rozehranaVlada", reign, kFirstButtonTop + kButtonStep, kNoteHeight);
+  resume->setAccessibleDescription(note->text());
+  if (auto* start = findChild<QPushButton*>(QStringLiteral("Command1"))) {
+    start->setDefault(false);
+    setTabOrder(resume, start);
+  }
+  resume->setDefault(true);
+  resume->show();
+  resume->setFocus();
+  connect(resume, &QPushButton::clicked, this, &TitleMenuWindow::continueClicked);
+}
+
+void TitleMenuWindow::noteReignElsewhere(const QString& text) {
+  makeRoomAboveButtons(2 * kNoteHeight + kNoteGap);
+  addNote("rozehranaJinde", text, kFirstButtonTop, 2 * kNoteHeight);
 }
 
 QLabel* TitleMenuWindow::iconPicture(int counter) const {

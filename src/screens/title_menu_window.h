@@ -16,7 +16,14 @@ class TitleMenuWindow : public QWidget {
  public:
   explicit TitleMenuWindow(QWidget* parent = nullptr);
 
+  // An unfinished reign to go on with: the button "Pokračovat" above "Start", with the focus,
+  // and under it `reign` (the ruler, the country and the month).
+  void offerReign(const QString& reign);
+  // The unfinished reign is played by another copy of the game: a note says so.
+  void noteReignElsewhere(const QString& note);
+
  signals:
+  void continueClicked();
   void startClicked();
   void settingsClicked();
   void bestScoresClicked();
@@ -28,6 +35,10 @@ class TitleMenuWindow : public QWidget {
   void Timer2_Timer();
   // The picture box holding the icon for the animation counter (1 to 8).
   QLabel* iconPicture(int counter) const;
+  // Moves everything from the first button down by `twips`, and the window's bottom with it.
+  void makeRoomAboveButtons(int twips);
+  // A line of text across the window at `top`.
+  QLabel* addNote(const char* name, const QString& text, int top, int height);
 
   QTimer* timer1_;
   QTimer* timer2_;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "files/cp1250.h"
 #include "files/data_text.h"
@@ -121,7 +122,7 @@ bool Game::otevri() {
   WorkingVars& v = vars();
   // A file read whole that holds no record is damaged; a file that cannot be read says why.
   FileFault fault = FileFault::Damaged;
-  const auto bytes = readGameFile(session_.folders().textFile(v.textFileName), &fault);
+  const auto bytes = session_.folders().readText(v.textFileName, &fault);
   const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingDataText, fault));
@@ -209,6 +210,14 @@ void Game::setPartisanShare(std::uint8_t share) {
 
 void Game::applyLook(const DisplaySettings& look) {
   screen_.look = look;
+  changed();
+}
+
+void Game::restore(const GameScreen& screen, const RebellionScreen& rebellion,
+                   ReignRecorder recorder) {
+  screen_ = screen;
+  rebellion_ = rebellion;
+  recorder_ = std::move(recorder);
   changed();
 }
 

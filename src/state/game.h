@@ -92,6 +92,11 @@ class Game {
   void setPartisanShare(std::uint8_t share);
   void applyLook(const DisplaySettings& look);
 
+  // A kept reign going on: the game screen, the rebellion screen and the chronicle as they
+  // were when it stopped.
+  void restore(const GameScreen& screen, const RebellionScreen& rebellion, ReignRecorder recorder);
+  const ReignRecorder& recorder() const { return recorder_; }
+
   // Handlers of the game screen that belong to no menu.
   void Form_Load();
   void Command1_Click();  // buys the secret police report
@@ -99,6 +104,8 @@ class Game {
  private:
   void runChangeRule(Quantity q);
   void info_Change(bool textChanged);
+  // The country's figures for the chronicle, as they stand.
+  MonthFigures monthFigures() const;
   void changed();
 
   Session& session_;

@@ -24,11 +24,9 @@ void Game::note(MomentKind kind, double first, double second) {
   recorder_.note({whole(value(Quantity::vlada)), kind, {whole(first), whole(second)}});
 }
 
-void Game::recordMonthFigures() {
-  if (!session_.recordsChronicles()) return;
+MonthFigures Game::monthFigures() const {
   MonthFigures f;
   f.month = whole(value(Quantity::vlada));
-  if (!recorder_.keepsMonth(f.month)) return;
   f.treasury = whole(value(Quantity::kasa));
   f.budget = whole(value(Quantity::rozpocet2));
   f.territory = whole(value(Quantity::Procentu));
@@ -38,12 +36,17 @@ void Game::recordMonthFigures() {
   for (std::size_t i = 0; i < f.popularity.size(); ++i) {
     f.popularity[i] = whole(value(kPopularityAtHome[i]));
   }
-  recorder_.recordMonth(f);
+  return f;
+}
+
+void Game::recordMonthFigures() {
+  if (!session_.recordsChronicles()) return;
+  if (!recorder_.keepsMonth(whole(value(Quantity::vlada)))) return;
+  recorder_.recordMonth(monthFigures());
 }
 
 ReignChronicle Game::finishChronicle(long long months) {
-  recordMonthFigures();
-  return recorder_.finish(text(Quantity::jmeno), text(Quantity::stat), months);
+  return recorder_.finish(monthFigures(), text(Quantity::jmeno), text(Quantity::stat), months);
 }
 
 }  // namespace velmoran

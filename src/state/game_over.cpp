@@ -39,6 +39,7 @@ void Game::GameOver() {
   // A reign whose score could not be kept leaves no chronicle either: the game folder stays
   // as the player left it.
   session_.endReign(finishChronicle(months), table);
+  session_.endKeptReign();
   ui().message(Icon::None, "Vaše vláda", "Vládnul jste " + std::to_string(months) + " měsíců.");
   session_.showBestScores();
   session_.showEndedReign();

@@ -18,6 +18,12 @@ float Random::next() {
   return static_cast<float>(state_) / kScale;
 }
 
+bool Random::restore(std::uint32_t state) {
+  if (state > kMask) return false;
+  state_ = state;
+  return true;
+}
+
 int Random::oneTo(int k) {
   const float r = next();
   const float scaled = static_cast<float>(k) * r + 1.0f;

@@ -15,6 +15,11 @@ class Random {
   // Whole part of k * R + 1 in single precision: 1..k, each equally likely.
   int oneTo(int k);
 
+  // The generator's state, to keep a reign and go on with it later. False, changing nothing,
+  // for a state the generator never reaches.
+  std::uint32_t state() const { return state_; }
+  bool restore(std::uint32_t state);
+
  private:
   std::uint32_t state_ = 327680;
 };

@@ -19,10 +19,11 @@ void ReignRecorder::recordMonth(const MonthFigures& figures) {
     return;
   }
   if (rows.size() == kMostChronicleRows) {
+    // Half the rows go; the first month stays whatever its number.
     stride_ *= 2;
-    std::size_t kept = 0;
-    for (const MonthFigures& row : rows) {
-      if (row.month % stride_ == 0) rows[kept++] = row;
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+      if (rows[i].month % stride_ == 0) rows[kept++] = rows[i];
     }
     rows.resize(kept);
     if (!keepsMonth(figures.month)) return;
@@ -30,9 +31,16 @@ void ReignRecorder::recordMonth(const MonthFigures& figures) {
   rows.push_back(figures);
 }
 
-ReignChronicle ReignRecorder::finish(const std::string& ruler, const std::string& country,
-                                     long long months) {
+ReignChronicle ReignRecorder::finish(const MonthFigures& last, const std::string& ruler,
+                                     const std::string& country, long long months) const {
   ReignChronicle chronicle = chronicle_;
+  auto& rows = chronicle.figures;
+  // The last month takes the place of the one before it when the chronicle is full.
+  if (!rows.empty() && (rows.back().month == last.month || rows.size() == kMostChronicleRows)) {
+    rows.back() = last;
+  } else {
+    rows.push_back(last);
+  }
   chronicle.ruler = ruler;
   chronicle.country = country;
   chronicle.months = months;

@@ -27,6 +27,7 @@ std::size_t slot(Screen screen) {
 Session::Session(Ui& ui, GameFolders folders, const TurnRules& turn, MenuCommandRunner menuCommand)
     : ui_(ui), folders_(std::move(folders)), turn_(turn), menuCommand_(menuCommand) {
   for (const char* file : {"best.dat", "data.dat"}) clearInterruptedWrites(folders_.player / file);
+  clearInterruptedChronicleWrites(folders_.player);
 }
 
 Session::~Session() = default;
@@ -44,6 +45,7 @@ bool Session::anyScreenOpen() const {
 
 void Session::openScreen(Screen screen) {
   if (open_[slot(screen)]) return;
+  if (screen == Screen::Menu) refreshReignOffer();
   open_[slot(screen)] = true;
   ui_.openScreen(screen);
 }
@@ -59,9 +61,12 @@ void Session::openTitleMenu() {
 }
 
 void Session::start() {
-  if (finished_ || !isOpen(Screen::Menu)) return;
+  if (finished_ || !isOpen(Screen::Menu) || !mayReplaceReign()) return;
+  const bool keeps = takeReignForNewGame();
   try {
     newGame();
+    keepsThisReign_ = keeps;
+    actionDone();
   } catch (const GameEnded&) {
     discardGame();
   }
@@ -90,6 +95,7 @@ void Session::showBestScores() {
 void Session::quit() {
   for (Screen screen : kAllScreens) closeScreen(screen);
   game_.reset();
+  reignLock_.release();
   finished_ = true;
 }
 
@@ -140,9 +146,10 @@ void Session::vzpouraOk() {
 }
 
 // Closing the rebellion screen decides the rebellion as its OK does: the game screen must not
-// stay switched off for ever.
+// stay switched off for ever. Closing the game screen keeps the reign for the next start.
 void Session::closedByPlayer(Screen screen) {
   if (screen == Screen::Main) {
+    keepReign();
     discardGame();
   } else if (screen == Screen::Vzpoura && takesInput(Screen::Vzpoura)) {
     vzpouraOk();
@@ -151,7 +158,9 @@ void Session::closedByPlayer(Screen screen) {
   }
 }
 
+// The reign left stays offered on the title menu until the player starts another one.
 void Session::abandonGame() {
+  keepReign();
   openScreen(Screen::Menu);
   discardGame();
 }
@@ -160,6 +169,7 @@ void Session::discardGame() {
   closeScreen(Screen::Vzpoura);
   closeScreen(Screen::Main);
   game_.reset();
+  keepsThisReign_ = false;
 }
 
 }  // namespace velmoran

@@ -13,6 +13,8 @@
 #include "files/chronicle_texts.h"
 #include "files/game_folders.h"
 #include "files/kept_chronicles.h"
+#include "files/kept_reign.h"
+#include "files/reign_lock.h"
 #include "state/game.h"
 #include "state/game_rules.h"
 #include "state/menu_entries.h"
@@ -59,7 +61,8 @@ class Session {
   void openTitleMenu();
 
   // Title menu.
-  void start();           // "Start"
+  void start();           // "Start"; asks first if it would replace an unfinished reign
+  void resume();          // "Pokračovat": goes on with the unfinished reign
   void openSettings();    // "Nastavení"
   void showBestScores();  // "Top 3"; also the end of every game
   void quit();            // "Konec": ends the program
@@ -99,7 +102,11 @@ class Session {
   void play(Screen screen, Handler&& handler) {
     if (!takesInput(screen)) return;
     try {
-      handler(*game_);
+      {
+        const Acting acting(acting_);
+        handler(*game_);
+      }
+      actionDone();
     } catch (const GameEnded&) {
       discardGame();
     }
@@ -121,6 +128,8 @@ class Session {
   // The last reign's chronicle, for the title menu and the best-scores screen; empty, after
   // telling the player why, when there is none or it cannot be read.
   std::optional<ShownChronicle> lastChronicle();
+  // The same without its texts, for its figures alone.
+  std::optional<ReignChronicle> lastReign();
   // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
   void openChronicleOfRow(std::size_t row);
   // The end of a reign: keeps its chronicle beside the best scores `best`.
@@ -128,18 +137,62 @@ class Session {
   // Shows the chronicle of the reign just ended beside the best-scores screen.
   void showEndedReign();
 
+  // The unfinished reign, kept in the player's folder so that the next start can go on with
+  // it. The title menu offers it, unless another running copy of the game holds it.
+  struct ReignOffer {
+    enum class State { None, Offered, Elsewhere };
+    State state = State::None;
+    std::string ruler;
+    std::string country;
+    long long month = 0;
+  };
+  const ReignOffer& reignOffer() const { return reignOffer_; }
+  // When the reign is written: after every action of the player (a front end the player
+  // drives by hand), or only when asked and when the reign is left (a script read at speed).
+  enum class ReignKeeping { EveryAction, WhenAsked };
+  void setReignKeeping(ReignKeeping keeping) { reignKeeping_ = keeping; }
+  // Writes the reign being played, as it stands between two actions: the front ends ask for
+  // it when the program is about to end (a signal, the end of the input).
+  void keepReign();
+
   // Used by the rules.
   void openScreen(Screen screen);
   void closeScreen(Screen screen);
+  // A game over: the reign is over for good once its score is stored.
+  void endKeptReign();
 
  private:
+  // Marks the time a handler of the player's runs, so that nothing keeps a half-done action.
+  class Acting {
+   public:
+    explicit Acting(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Acting() { flag_ = was_; }
+    Acting(const Acting&) = delete;
+    Acting& operator=(const Acting&) = delete;
+
+   private:
+    bool& flag_;
+    bool was_;
+  };
+  void actionDone();
+  void refreshReignOffer();
+  // Whether a new game may begin: asks before it replaces the offered reign.
+  bool mayReplaceReign();
+  // Whether the new game's reign is this copy's to keep: not while another copy holds it.
+  bool takeReignForNewGame();
+  void setAsideUnreadableReign(const KeptReignReading& reading);
+  std::filesystem::path reignFile() const { return folders_.player / kKeptReignFile; }
+
   void abandonGame();
   void discardGame();
   void newGame();
   int titleMenuDraw(int range, int base);
   // The chronicle's texts, or empty after telling the player they cannot be read.
   std::optional<std::map<MomentKind, std::string>> chronicleTexts(bool told);
-  std::optional<ShownChronicle> shown(const KeptChronicle& kept, const char* damaged);
+  // The chronicle kept, or empty after telling the player it is `damaged`.
+  std::optional<ReignChronicle> found(const KeptChronicle& kept, const char* damaged);
+  // The chronicle in its texts' words, or empty after telling the player why not.
+  std::optional<ShownChronicle> inWords(const std::optional<ReignChronicle>& reign);
 
   Ui& ui_;
   GameFolders folders_;
@@ -154,6 +207,13 @@ class Session {
   bool finished_ = false;
   bool recordsChronicles_ = true;
   std::optional<ReignChronicle> endedReign_;
+  ReignLock reignLock_{reignFile()};
+  ReignOffer reignOffer_;
+  std::optional<KeptReign> offeredReign_;
+  ReignKeeping reignKeeping_ = ReignKeeping::WhenAsked;
+  bool keepsThisReign_ = false;  // the reign being played is this copy's to write
+  bool keepingFailed_ = false;   // the player has been told that the reign cannot be kept
+  bool acting_ = false;
 };
 
 }  // namespace velmoran

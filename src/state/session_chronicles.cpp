@@ -2,7 +2,7 @@
 // The chronicles of the reigns: kept at every reign's end, shown beside the best scores and
 // asked for from the title menu.
 #include "files/decimal_text.h"
-#include "files/game_files.h"
+#include "state/file_messages.h"
 #include "state/messages.h"
 #include "state/session.h"
 
@@ -17,11 +17,12 @@ constexpr char kLastDamaged[] =
     "Kronika poslední vlády je poškozená nebo to není kronika; hra ji vynechá.";
 constexpr char kRowDamaged[] =
     "Kronika této vlády je poškozená nebo to není kronika; hra ji vynechá.";
+constexpr char kNotWritten[] = "Kroniku této vlády se nepodařilo uložit.";
 
 }  // namespace
 
 std::optional<std::map<MomentKind, std::string>> Session::chronicleTexts(bool told) {
-  const auto bytes = readGameFile(folders_.textFile(kChronicleTextsFile));
+  const auto bytes = folders_.readText(kChronicleTextsFile);
   if (bytes) return parseChronicleTexts(*bytes).texts;
   if (told) ui_.message(Icon::Critical, kFileErrorTitle, kMissingDataText);
   return std::nullopt;
@@ -31,8 +32,11 @@ void Session::endReign(const ReignChronicle& chronicle, const std::optional<Best
   if (!recordsChronicles_) return;
   endedReign_ = chronicle;
   // A chronicle that cannot be kept costs the player nothing of the game: the reign still
-  // shows, and the score is in "best.dat".
-  keepChronicle(folders_.player, chronicle, best);
+  // shows, and the score is in "best.dat". The player hears why.
+  FileFault fault = FileFault::None;
+  if (!keepChronicle(folders_.player, chronicle, best, &fault)) {
+    ui_.message(Icon::Critical, kFileErrorTitle, withCause(kNotWritten, fault));
+  }
 }
 
 // Shown unasked, the chronicle does without texts it cannot read: the moments then go by
@@ -43,18 +47,22 @@ void Session::showEndedReign() {
   ui_.showChronicle(*endedReign_, chronicleLines(*endedReign_, texts));
 }
 
-std::optional<Session::ShownChronicle> Session::shown(const KeptChronicle& kept,
-                                                      const char* damaged) {
+std::optional<ReignChronicle> Session::found(const KeptChronicle& kept, const char* damaged) {
   if (kept.state == KeptChronicle::State::Damaged) {
     ui_.message(Icon::Critical, kFileErrorTitle, damaged);
     return std::nullopt;
   }
-  const auto texts = chronicleTexts(true);
-  if (!texts) return std::nullopt;
-  return ShownChronicle{*kept.chronicle, chronicleLines(*kept.chronicle, *texts)};
+  return kept.chronicle;
 }
 
-std::optional<Session::ShownChronicle> Session::lastChronicle() {
+std::optional<Session::ShownChronicle> Session::inWords(
+    const std::optional<ReignChronicle>& reign) {
+  const auto texts = reign ? chronicleTexts(true) : std::nullopt;
+  if (!texts) return std::nullopt;
+  return ShownChronicle{*reign, chronicleLines(*reign, *texts)};
+}
+
+std::optional<ReignChronicle> Session::lastReign() {
   // This run's last reign even when its file could not be written.
   const KeptChronicle kept = endedReign_ ? KeptChronicle{KeptChronicle::State::Found, endedReign_}
                                          : newestChronicle(folders_.player);
@@ -62,7 +70,11 @@ std::optional<Session::ShownChronicle> Session::lastChronicle() {
     ui_.message(Icon::Information, kChronicleTitle, kNoReignYet);
     return std::nullopt;
   }
-  return shown(kept, kLastDamaged);
+  return found(kept, kLastDamaged);
+}
+
+std::optional<Session::ShownChronicle> Session::lastChronicle() {
+  return inWords(lastReign());
 }
 
 void Session::openChronicleOfRow(std::size_t row) {
@@ -74,7 +86,7 @@ void Session::openChronicleOfRow(std::size_t row) {
     ui_.message(Icon::Information, kChronicleTitle, kNotKept);
     return;
   }
-  if (const auto chronicle = shown(kept, kRowDamaged)) {
+  if (const auto chronicle = inWords(found(kept, kRowDamaged))) {
     ui_.showChronicle(chronicle->chronicle, chronicle->lines);
   }
 }

@@ -1,36 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transcript/transcript_lines.h"
 
-#include "files/cp1250.h"
+#include "files/terminal_text.h"
 #include "state/session.h"
 
 namespace velmoran {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-// A control character as \x and two hex digits of its code point: ESC is \x1B.
-void appendHexEscape(std::string& out, unsigned char codePoint) {
-  out += "\\x";
-  out += kHexDigits[codePoint >> 4];
-  out += kHexDigits[codePoint & 0x0F];
-}
-
-// The characters that reorder the text after them on the terminal, so that what it shows
-// differs from what the line holds: the embeddings, overrides and isolates, and the marks.
-bool isBidirectionalControl(char32_t c) {
-  return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-         c == 0x200F || c == 0x061C;
-}
-
-// A character as \u{XXXX}, its code point in four hex digits: U+202E is \u{202E}.
-void appendCodePointEscape(std::string& out, char32_t codePoint) {
-  out += "\\u{";
-  for (int shift = 12; shift >= 0; shift -= 4) out += kHexDigits[(codePoint >> shift) & 0x0F];
-  out += '}';
-}
 
 std::string fields(std::initializer_list<std::string> parts) {
   std::string line;
@@ -40,51 +16,8 @@ std::string fields(std::initializer_list<std::string> parts) {
 
 }  // namespace
 
-std::string validUtf8(const std::string& bytes) {
-  if (utf8CodePoints(bytes)) return bytes;
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size();) {
-    // Take the longest valid sequence starting here (1..4 bytes), else replace one byte.
-    std::size_t taken = 0;
-    for (std::size_t len = 1; len <= 4 && i + len <= bytes.size(); ++len) {
-      const auto cps = utf8CodePoints(std::string_view(bytes).substr(i, len));
-      if (cps && cps->size() == 1) {
-        taken = len;
-        break;
-      }
-    }
-    if (taken == 0) {
-      appendUtf8(out, kReplacement);
-      ++i;
-    } else {
-      out.append(bytes, i, taken);
-      i += taken;
-    }
-  }
-  return out;
-}
-
 std::string transcriptField(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  const std::u32string codePoints = utf8CodePoints(validUtf8(text)).value_or(U"");
-  for (const char32_t c : codePoints) {
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\\' || c == '|') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-      appendHexEscape(out, static_cast<unsigned char>(c));
-    } else if (isBidirectionalControl(c)) {
-      appendCodePointEscape(out, c);
-    } else {
-      appendUtf8(out, c);
-    }
-  }
-  return out;
+  return terminalText(validUtf8(text), "|");
 }
 
 std::string messageLine(Icon icon, const std::string& title, const std::string& text) {
@@ -136,6 +69,17 @@ std::string rebellionLines(const RebellionScreen& sides) {
   };
   return side("STEBOU", sides.stebou, sides.tvojes) + '\n' +
          side("PROTITOBE", sides.protitobe, sides.jejichs);
+}
+
+std::optional<std::string> reignOfferLine(const Session& session) {
+  using Offer = Session::ReignOffer;
+  const Offer& offer = session.reignOffer();
+  if (offer.state == Offer::State::Offered) {
+    return fields({"REIGN", transcriptField(offer.ruler), transcriptField(offer.country),
+                   std::to_string(offer.month)});
+  }
+  if (offer.state == Offer::State::Elsewhere) return fields({"REIGN", "jinde"});
+  return std::nullopt;
 }
 
 std::string stateLines(Session& session) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "state/rebellion_screen.h"
@@ -23,9 +24,6 @@ class Session;
 // not an ESC and a name holding " | " is not two fields.
 std::string transcriptField(const std::string& text);
 
-// `bytes` with every byte that is not part of valid UTF-8 replaced by U+FFFD.
-std::string validUtf8(const std::string& bytes);
-
 std::string messageLine(Icon icon, const std::string& title, const std::string& text);
 std::string askLine(const std::string& title, const std::string& text);
 std::string inputLine(const std::string& title, const std::string& prompt,
@@ -39,6 +37,9 @@ std::string infoLine(const std::string& text);
 std::string bestScoresLines(const std::array<std::string, 6>& fields);
 // The rebellion screen's two sides, one line each.
 std::string rebellionLines(const RebellionScreen& sides);
+// The title menu's offer as it opens: the unfinished reign's ruler, country and month, or that
+// another copy of the game plays it; nothing when no reign is unfinished.
+std::optional<std::string> reignOfferLine(const Session& session);
 // Every quantity of the running game, its buttons, question code, month-end flag, info text
 // and withdrawn menu entries, one line each.
 std::string stateLines(Session& session);

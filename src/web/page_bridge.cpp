@@ -44,9 +44,27 @@ EM_JS(void, pageOpenLink, (const char* address), {
 EM_JS(void, pageShowChronicle, (const char* json), {
   Module.page.showChronicle(JSON.parse(UTF8ToString(json)));
 });
+
+EM_ASYNC_JS(int, pageTakeLock, (const char* name), {
+  return (await Module.page.takeLock(UTF8ToString(name))) ? 1 : 0;
+});
+
+EM_JS(void, pageReleaseLock, (const char* name), {
+  Module.page.releaseLock(UTF8ToString(name));
+});
 // clang-format on
 
 }  // namespace
+
+// The lock the game's files layer asks for where flock is missing (files/reign_lock.cpp): the
+// page's, which every tab of the game sees.
+extern "C" int velmoran_take_lock(const char* name) {
+  return pageTakeLock(name);
+}
+
+extern "C" void velmoran_release_lock(const char* name) {
+  pageReleaseLock(name);
+}
 
 namespace velmoran::page {
 

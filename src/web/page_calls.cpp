@@ -59,6 +59,8 @@ EMSCRIPTEN_KEEPALIVE void velmoran_boot() {
   if (page.session) return;
   const GameFolders folders = locateGameFolders(kPlayer, std::filesystem::path(kShipped), kPlayer);
   page.session = std::make_unique<Session>(page.ui, folders, turnRules(), runMenuCommand);
+  // The player drives the page by hand: the unfinished reign is kept after every action.
+  page.session->setReignKeeping(Session::ReignKeeping::EveryAction);
   page.ui.attach(*page.session);
   drive([](Session& s) { s.openSplash(); });
 }
@@ -67,7 +69,8 @@ EMSCRIPTEN_KEEPALIVE void velmoran_splash_timer() {
   drive([](Session& s) { s.splashTimer(); });
 }
 
-// The title menu's buttons, top to bottom: Start, Nastavení, Top 3, Konec, O hře.
+// The title menu's buttons: Start, Nastavení, Top 3, Konec, O hře, and Pokračovat when a reign
+// is unfinished.
 EMSCRIPTEN_KEEPALIVE void velmoran_title_menu(int button) {
   drive([button](Session& s) {
     if (!s.isOpen(Screen::Menu)) return;
@@ -82,6 +85,8 @@ EMSCRIPTEN_KEEPALIVE void velmoran_title_menu(int button) {
         return s.quit();
       case 4:
         return s.openAbout();
+      case 5:
+        return s.resume();
     }
   });
 }

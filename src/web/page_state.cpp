@@ -70,6 +70,17 @@ std::string gameJson(const Game& game) {
   });
 }
 
+// The title menu's offer: null, "elsewhere", or the unfinished reign's ruler, country and
+// month.
+std::string reignJson(const Session::ReignOffer& offer) {
+  using State = Session::ReignOffer::State;
+  if (offer.state == State::Elsewhere) return jsonString("elsewhere");
+  if (offer.state != State::Offered) return "null";
+  return jsonObject({{"ruler", jsonString(offer.ruler)},
+                     {"country", jsonString(offer.country)},
+                     {"month", std::to_string(offer.month)}});
+}
+
 }  // namespace
 
 std::string jsonString(const std::string& text) {
@@ -103,6 +114,7 @@ std::string pageState(Session& session, unsigned infoWrites) {
   const Game* game = session.game();
   return jsonObject({
       {"open", open},
+      {"reign", reignJson(session.reignOffer())},
       {"finished", jsonBool(session.finished())},
       {"game", game ? gameJson(*game) : "null"},
       {"infoWrites", std::to_string(infoWrites)},

@@ -35,6 +35,9 @@ std::string WebUi::input(const std::string& title, const std::string& prompt,
 
 void WebUi::openScreen(Screen screen) {
   keep(screenLine(screen, true));
+  if (screen == Screen::Menu && session_) {
+    if (const auto offer = reignOfferLine(*session_)) keep(*offer);
+  }
   if (screen == Screen::Nastaveni && session_) keep(checksLine(session_->settingsChecks()));
   changed_ = true;
 }

@@ -38,9 +38,13 @@ const rows = {
     keys: [...started, 'Alt+J', 'ArrowDown', 'Enter', 'Enter'],
     script: `${startedScript}sebekill\nne\n`,
   },
-  'F2 starts anew and Ctrl+K leaves the game': {
-    keys: [...started, 'F2', 'Enter', 'Enter', 'Enter', 'Control+k'],
-    script: `${startedScript}mnewgame\nstart\n\n\nmkonec\n`,
+  'F2 leaves the game, Pokračovat has the focus and goes on with it, Ctrl+K leaves it': {
+    keys: [...started, 'F2', 'Enter', 'Control+k'],
+    script: `${startedScript}mnewgame\npokracovat\nmkonec\n`,
+  },
+  'Start asks before it replaces the unfinished reign; Enter answers No': {
+    keys: [...started, 'F2', 'Tab', 'Enter', 'Enter', 'Enter', 'Shift+Tab', 'Enter', 'Enter', 'Enter'],
+    script: `${startedScript}mnewgame\nstart\nne\nstart\nano\n\n\n`,
   },
   'Tab and Space set the settings': {
     keys: ['Tab', 'Enter', ' ', 'Tab', 'Tab', ' ', 'Tab', 'Enter'],

@@ -8,7 +8,9 @@ import os from 'node:os';
 import path from 'node:path';
 import { repository, settled } from './support.mjs';
 
-const TITLE_BUTTONS = { start: 'Start', nastaveni: 'Nastavení', top3: 'Top 3', konec: 'Konec', ohre: 'O hře' };
+const TITLE_BUTTONS = {
+  start: 'Start', pokracovat: 'Pokračovat', nastaveni: 'Nastavení', top3: 'Top 3', konec: 'Konec', ohre: 'O hře',
+};
 
 function screenWindow(page, screen) {
   return page.locator(`section[data-screen="${screen}"]`);
@@ -26,6 +28,8 @@ async function closeMessages(page) {
 // Answers the box that waits with the script's line, as the terminal edition reads it.
 async function answerBox(page, kind, line) {
   if (kind === 'ask') {
+    // The terminal takes only "ano" or "ne" for an answer, and reads on until it has one.
+    if (line !== 'ano' && line !== 'ne') return;
     await page.locator('#box-buttons button', { hasText: line === 'ano' ? 'Ano' : 'Ne' }).click();
   } else if (line === '<cancel>') {
     await page.keyboard.press('Escape');
@@ -97,7 +101,9 @@ export async function playLine(page, line) {
     const space = argument.indexOf(' ');
     await page.evaluate(([n, v]) => window.velmoran.set(n, v), [argument.slice(0, space), argument.slice(space + 1)]);
   } else if (TITLE_BUTTONS[command]) {
-    if (open.includes('Menu')) await screenWindow(page, 'Menu').getByRole('button', { name: TITLE_BUTTONS[command], exact: true }).click();
+    // "Pokračovat" is there only while a reign is unfinished.
+    const button = screenWindow(page, 'Menu').getByRole('button', { name: TITLE_BUTTONS[command], exact: true });
+    if (open.includes('Menu') && await button.count()) await button.click();
   } else if (command === 'ok' || command === 'ano' || command === 'ne') {
     if (open.includes('main')) await pressAnswer(page, `btn-${command}`);
   } else if (command === 'zprava') {

@@ -29,9 +29,13 @@ async function playAtRandom(page, seed, moves, inTurn = false) {
   const lines = [];
   let transcript = await takeTranscript(page);
   let reigns = 0;
+  let playing = false;
   for (let move = 0; move < moves; move++) {
     const kind = await page.evaluate(() => window.velmoran.boxKind());
     const state = await page.evaluate(() => window.velmoran.state());
+    // A reign begins when the game screen opens.
+    if (state.open.includes('main') && !playing) reigns += 1;
+    playing = state.open.includes('main');
     let line;
     if (kind === 'input') line = choose(['', '', 'Jan Novák', '<cancel>', '250', '450', '600', 'abc']);
     else if (kind === 'ask') line = choose(['ano', 'ne', 'ne']);
@@ -52,8 +56,8 @@ async function playAtRandom(page, seed, moves, inTurn = false) {
       }
     } else if (state.open.includes('Menu')) {
       if (reigns >= 3) break;
-      line = choose(['start', 'start', 'start', 'start', 'top3', 'nastaveni', 'ohre']);
-      if (line === 'start') reigns += 1;
+      const unfinished = state.reign && state.reign !== 'elsewhere' ? ['pokracovat', 'pokracovat'] : [];
+      line = choose(['start', 'start', 'start', 'top3', 'nastaveni', 'ohre', ...unfinished]);
     } else break;
     lines.push(line);
     transcript += await playLine(page, line);
@@ -73,7 +77,8 @@ const endings = {
   'lost rebellion': reignsEnding(['polo', 'armo', 'delo', 'rolo', 'chuo', 'into'].map((q) => `set ${q} -50`).join('\n') +
     `\nset pol 200\nset tp 0\nset os 0\nset Procentu 90\n${months('noo\nok\nok\nne\nok\nvzpoura-ok', 80)}`),
   'every screen': 'nastaveni\ncheck1\ncheck2\nulozit\ntop3\nprohra-ok\nohre\nabout-link\nabout-click\nstart\n<cancel>\nRuritánie\n' +
-    'state\nok\nbody\n250\nok\nbody\n\nok\nbody\n600\nok\nmnewgame\nstart\n\n\nok\nmkonec\nkonec\n',
+    'state\nok\nbody\n250\nok\nbody\n\nok\nbody\n600\nok\nmnewgame\nstart\nne\npokracovat\nok\nmnewgame\n' +
+    'start\nano\n\n\nok\nmkonec\nkonec\n',
 };
 
 for (const [name, script] of Object.entries(endings)) {

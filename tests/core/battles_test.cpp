@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "files/decimal_text.h"
+#include "files/game_files.h"
 #include "game_fixture.h"
 #include "turn/enemy_attacks.h"
 
@@ -186,6 +188,43 @@ TEST_F(Battles, EnemyAttacksInTheGamesWords) {
           "MSG information Porážka Vojska Bordánie ty naše rozdrtila.\n Musel jste emigrovat "
           "do zahraničí. PROHRÁLS!",
           "MSG none Vaše vláda Vládnul jste 1 měsíců."}));
+}
+
+// The help page tells the player what each battle does to the territory and to the month, as
+// the game does it.
+TEST_F(Battles, TheHelpPageSaysWhatTheBattlesDo) {
+  const struct {
+    MenuEntry command;
+    bool wins;
+  } battles[] = {{MenuEntry::atakk, true},
+                 {MenuEntry::atakk, false},
+                 {MenuEntry::brda, true},
+                 {MenuEntry::brda, false}};
+  std::vector<double> territory;
+  for (const auto& b : battles) {
+    nextGame();
+    set(Q::Procentu, 50);
+    setStrengths(b.wins ? 100 : 1, 0, 0, 50, 50);
+    session.menuCommand(b.command);
+    territory.push_back(value(Q::Procentu) - 50);
+    // A won battle shows its text, which blocks the month; a lost one shows none.
+    EXPECT_EQ(game().screen().okVisible, b.wins);
+  }
+  // The page's words, its line breaks and indents as single blanks.
+  std::string page;
+  for (char c : readGameFile(VELMORAN_SOURCE_GAME_FOLDER "/napoveda.html").value_or("")) {
+    if (c == '\n') c = ' ';
+    if (c != ' ' || page.empty() || page.back() != ' ') page += c;
+  }
+  EXPECT_NE(page.find("Vyhraný útok na partyzány přinese " + decimalText(territory[0]) +
+                      " % území, prohraný stojí " + decimalText(-territory[1]) + " %"),
+            std::string::npos);
+  EXPECT_EQ(territory[2], 0);
+  EXPECT_EQ(territory[3], 0);
+  EXPECT_NE(page.find("válka s Bordánií území nemění, ať dopadne jakkoli"), std::string::npos);
+  EXPECT_NE(page.find("vyhraná válka s Bordánií, vyhraný útok na partyzány a diverzant"),
+            std::string::npos);
+  EXPECT_NE(page.find("Prohraná bitva neukáže žádný text"), std::string::npos);
 }
 
 }  // namespace

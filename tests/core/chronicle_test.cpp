@@ -140,6 +140,7 @@ TEST_F(Chronicle, CommandsAreNotedWithTheirOutcome) {
   session.menuCommand(MenuEntry::brda);  // lost: no text
   set(Q::vlada, 7);
   for (int change = 0; change < 2; ++change) {
+    ASSERT_NE(session.game(), nullptr);
     session.menuCommand(MenuEntry::zpht);
     session.ok();
   }
@@ -149,8 +150,8 @@ TEST_F(Chronicle, CommandsAreNotedWithTheirOutcome) {
   using K = MomentKind;
   const std::vector<std::pair<K, std::array<long long, 2>>> expected = {{K::RussiaRefuses, {0, 0}},
                                                                         {K::WarLost, {12, 10}},
-                                                                        {K::BecameMan, {0, 0}},
                                                                         {K::BecameWoman, {0, 0}},
+                                                                        {K::BecameMan, {0, 0}},
                                                                         {K::Suicide, {0, 0}}};
   ASSERT_EQ(c.moments.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -162,7 +163,56 @@ TEST_F(Chronicle, CommandsAreNotedWithTheirOutcome) {
   folder.writeChronicleTexts();
   const auto lines = session.lastChronicle()->lines;
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1].text, "zmena-na-muze zmena-na-zenu sebevrazda");
+  EXPECT_EQ(lines[1].text, "zmena-na-zenu zmena-na-muze sebevrazda");
+}
+
+// The shipped texts, a table of best scores and the settings.
+void withTheShippedTexts(const testing::TestGameFolder& folder) {
+  folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
+  folder.writeBest("A\n30\nB\n20\nC\n10\n");
+  folder.writeSettings("1,1,1");
+}
+
+// With the shipped texts, the chronicle tells each sex change as the panel did: the first one
+// makes a velmoranka of the velmoran, the second a man again.
+TEST(ChronicleOfTheShippedData, TellsTheSexChangeAsThePanelDoes) {
+  testing::TestGameFolder folder;
+  withTheShippedTexts(folder);
+  testing::ScriptUi ui;
+  Session session(ui, folder.path(), turnRules(), runMenuCommand);
+  session.openTitleMenu();
+  session.start();
+  session.ok();
+  // Whatever the month brings is answered No or closed, until a command may be given.
+  const auto settle = [&] {
+    for (int step = 0; step < 20 && session.game(); ++step) {
+      if (session.isOpen(Screen::Vzpoura)) session.vzpouraOk();
+      const GameScreen* s = session.game() ? &session.game()->screen() : nullptr;
+      if (s && s->anoVisible) {
+        session.ne();
+      } else if (s && s->okVisible) {
+        session.ok();
+      }
+    }
+  };
+  std::vector<std::string> panel;
+  for (int change = 0; change < 2; ++change) {
+    ASSERT_NE(session.game(), nullptr);
+    session.menuCommand(MenuEntry::zpht);
+    panel.push_back(session.game()->screen().info);
+    settle();
+  }
+  ui.yesNo = {true};
+  session.menuCommand(MenuEntry::sebekill);
+  const auto shown = session.lastChronicle();
+  ASSERT_TRUE(shown);
+  std::vector<std::string> told;
+  for (const ChronicleLine& line : shown->lines) told.push_back(line.text);
+  ASSERT_GE(told.size(), 2u);
+  EXPECT_NE(panel[0].find("z velmorana je velmoranka"), std::string::npos) << panel[0];
+  EXPECT_NE(told[0].find("na ženu"), std::string::npos) << told[0];
+  EXPECT_NE(panel[1].find("Velmoranka se vrátila"), std::string::npos) << panel[1];
+  EXPECT_NE(told[1].find("Velmoranka se vrátila k mužskému"), std::string::npos) << told[1];
 }
 
 // A long game of every command, with and without the recorder: the same boxes, texts and
@@ -171,9 +221,7 @@ TEST(ChronicleRecorder, ChangesNothingOfTheGame) {
   std::vector<std::string> transcripts[2];
   for (bool recording : {true, false}) {
     testing::TestGameFolder folder;
-    folder.copyIn(VELMORAN_SOURCE_GAME_FOLDER "/data", "data");
-    folder.writeBest("A\n30\nB\n20\nC\n10\n");
-    folder.writeSettings("1,1,1");
+    withTheShippedTexts(folder);
     testing::ScriptUi ui;
     Session session(ui, folder.path(), turnRules(), runMenuCommand);
     session.setRecordsChronicles(recording);

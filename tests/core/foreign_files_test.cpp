@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What others leave where the game writes its files: links of another user or to another
 // file, files of another owner, and names planted where the game's temporary files go.
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <optional>
 #include <string>
 
 #include "child_process.h"
@@ -20,23 +17,11 @@ namespace velmoran {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::otherUser;
 using testing::TestGameFolder;
 
 constexpr char kTable[] = "Ala\r\n30\r\nBob\r\n20\r\nCyril\r\n10\r\n";
 constexpr char kSettings[] = " 1 \r\n 1 \r\n 1 \r\n";
-
-struct OtherUser {
-  uid_t uid;
-  gid_t gid;
-};
-
-// A second user to own what the test plants: only an administrator can give a file away.
-std::optional<OtherUser> otherUser() {
-  const passwd* nobody = ::getpwnam("nobody");
-  if (::geteuid() != 0 || !nobody) return std::nullopt;
-  const group* nogroup = ::getgrnam("nogroup");
-  return OtherUser{nobody->pw_uid, nogroup ? nogroup->gr_gid : nobody->pw_gid};
-}
 
 bool write(const fs::path& file, FileFault& fault) {
   if (file.filename() == "data.dat") return writeDisplaySettings(file, {true, true, true}, &fault);

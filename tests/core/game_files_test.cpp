@@ -127,5 +127,35 @@ TEST(GameFiles, TheNextStartClearsWhatKilledCopiesLeftAndNothingElse) {
   EXPECT_EQ(folder.fileNames(), kept);
 }
 
+// A chronicle write killed midway: the next start clears its temporary file, and nothing else
+// of the folder, nor what lies beside the player's files under names like the game's.
+TEST(GameFiles, TheNextStartClearsWhatKilledChronicleWritesLeft) {
+  TestGameFolder folder;
+  const std::string gone = std::to_string(testing::startChild([] { return 0; }));
+  testing::waitForChild(std::stoi(gone));
+  std::filesystem::create_directory(folder / "kroniky");
+  const std::vector<std::string> kept = {"kronika-000003.dat", "notes.txt." + gone + "-1.tmp",
+                                         "kronika-3.txt." + gone + "-1.tmp"};
+  for (const auto& name : kept) folder.writeBytes("kroniky/" + name, "x");
+  const std::vector<std::string> leftovers = {"kronika-000004.dat." + gone + "-7.tmp",
+                                              "kronika-000004.dat.tmp",
+                                              "kronika-12.dat." + gone + "-0.tmp"};
+  for (const std::string& name : leftovers) {
+    folder.writeBytes("kroniky/" + name, "x");
+  }
+  folder.writeBytes("rep.csv." + gone + "-1.tmp", "x");
+  testing::ScriptUi ui;
+  Session session(ui, folder.path(), turnRules(), runMenuCommand);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(folder / "kroniky")) {
+    left.push_back(entry.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected = kept;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
+  EXPECT_EQ(folder.readBytes("rep.csv." + gone + "-1.tmp"), "x");
+}
+
 }  // namespace
 }  // namespace velmoran

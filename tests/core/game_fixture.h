@@ -57,6 +57,9 @@ class GameTest : public ::testing::Test {
   void restart() {
     if (session.game()) session.menuCommand(MenuEntry::mnewgame);
     session.closeBestScores();
+    // The reign left is replaced.
+    if (session.reignOffer().state == Session::ReignOffer::State::Offered)
+      ui.yesNo.push_front(true);
     startGame();
   }
   Game& game() { return *session.game(); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "files/best_scores.h"
 #include "game_fixture.h"
 
@@ -143,6 +144,7 @@ TEST_F(GameOver, ANextGameStartsAfreshButWorkingVariablesCarryOver) {
   set(Q::vlada, 7);
   session.buyReport();
   session.menuCommand(MenuEntry::mnewgame);
+  ui.yesNo = {true};  // the reign left is replaced
   session.start();
   ASSERT_NE(session.game(), nullptr);
   EXPECT_EQ(text(Q::polo), "5");
@@ -151,6 +153,43 @@ TEST_F(GameOver, ANextGameStartsAfreshButWorkingVariablesCarryOver) {
   EXPECT_EQ(game().screen().info, "Vítej, vládce.");
   EXPECT_TRUE(session.vars().partner);
   EXPECT_TRUE(session.vars().sexChange);
+}
+
+// The chronicle's folder is a file, or another user's link: the reign ends as ever, its score
+// is kept, and the player is told why its chronicle is not.
+TEST_F(GameOver, AChronicleThatCannotBeKeptIsToldAndTheReignStillEnds) {
+  const auto other = testing::otherUser();
+  const struct {
+    const char* what;
+    bool othersLink;
+    const char* cause;
+  } cases[] = {{"a file in the folder's place", false, testing::kCauseNotAFile},
+               {"another user's link", true, testing::kCauseLink}};
+  for (const auto& c : cases) {
+    if (c.othersLink && !other) continue;
+    SCOPED_TRACE(c.what);
+    restart();
+    std::filesystem::remove_all(folder / "kroniky");
+    if (c.othersLink) {
+      std::filesystem::create_directory(folder.scratch() / "elsewhere");
+      std::filesystem::create_symlink(folder.scratch() / "elsewhere", folder / "kroniky");
+      ASSERT_EQ(::lchown((folder / "kroniky").c_str(), other->uid, other->gid), 0);
+    } else {
+      folder.writeBytes("kroniky", "mine");
+    }
+    set(Q::vlada, 99);
+    set(Q::kasa, -20000);
+    const auto told = ui.linesStartingWith("MSG critical CHYBA");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], fileError("Kroniku této vlády se nepodařilo uložit.", c.cause));
+    EXPECT_TRUE(ui.has("MSG none Vaše vláda Vládnul jste 99 měsíců."));
+    EXPECT_EQ(readBestScores(folder / "best.dat").table->months[0], 99);
+    EXPECT_TRUE(session.isOpen(Screen::Prohra));
+    if (!c.othersLink) {
+      EXPECT_EQ(folder.readBytes("kroniky"), "mine");
+    }
+    ui.log.clear();
+  }
 }
 
 TEST_F(GameOver, TopThreeShowsWhateverCouldBeReadWithoutTheSound) {

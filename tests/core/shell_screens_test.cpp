@@ -147,7 +147,8 @@ TEST_F(ShellScreens, SavedSettingsShowFromTheNextGameOn) {
   session.menuCommand(MenuEntry::mnewgame);
   session.openSettings();
   session.setSettingsCheck(0, true);
-  startGame();  // "Start" closes the settings screen: its boxes were not saved
+  ui.yesNo = {true};  // the reign left is replaced
+  startGame();        // "Start" closes the settings screen: its boxes were not saved
   EXPECT_FALSE(session.isOpen(Screen::Nastaveni));
   session.saveSettings();
   EXPECT_FALSE(game().screen().look.boldInfoText);

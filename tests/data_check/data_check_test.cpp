@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "data_check/folder_check.h"
 #include "files/data_files.h"
 #include "test_game_folder.h"
@@ -75,6 +76,18 @@ const Case kCases[] = {
     {"a control character in a quoted field",
      writeBytes("nahoda1.ini", "\x1B[2J\r\n\"Text\"\r\n1, 0, 0\r\n"),
      {"nahoda1.ini:1: pole kód otázky má být celé číslo, je tu „\\x1B[2J“"}},
+    {"a name with a right-to-left override",
+     writeBytes("nahoda\u202E1.ini", "x"),
+     {"nahoda\\u{202E}1.ini:1: tento soubor hra nikdy nečte"}},
+    {"a name with a left-to-right isolate",
+     writeBytes("\u2066nic.ini", "x"),
+     {"\\u{2066}nic.ini:1: tento soubor hra nikdy nečte"}},
+    {"a name that reads as an escape",
+     writeBytes("nic\\x1B.ini", "x"),
+     {"nic\\\\x1B.ini:1: tento soubor hra nikdy nečte"}},
+    {"a name that is no UTF-8",
+     writeBytes("nic\xE1.ini", "x"),
+     {"nic\\xE1.ini:1: tento soubor hra nikdy nečte"}},
     {"bytes after a closing quote",
      write("nahoda1.ini", "0\r\n\"Text\" ano\r\n1, 0, 0\r\n"),
      {"nahoda1.ini:2: za zavírací uvozovkou smí stát jen čárka nebo konec řádku, ne „ano“"}},
@@ -171,6 +184,26 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OneFaultAtATime, DataCheck, ::testing::ValuesIn(kCases), caseName);
+
+// An editor who may not look into data/: every file's problem is its cause, none is missing.
+TEST(DataCheckOfAFolderThatCannotBeRead, TellsTheCauseForEveryFile) {
+  const auto editor = testing::otherUser();
+  if (!editor) GTEST_SKIP() << "only an administrator can check as a second user";
+  TestGameFolder folder;
+  for (const DataFile& file : dataFiles()) folder.writeDataText(file.name, 0, "Text ", 1, 0, 1);
+  folder.writeChronicleTexts();
+  std::filesystem::permissions(folder.scratch(), std::filesystem::perms::all);
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+  std::filesystem::permissions(folder / "data", std::filesystem::perms::owner_all);
+  const int status = testing::runAs(*editor, [&] {
+    const std::vector<Problem> found = checkGameFolder(folder.path());
+    const std::string cause = "soubor nejde přečíst: hra nemá právo soubor číst.";
+    std::size_t told = 0;
+    for (const Problem& problem : found) told += problem.message.rfind(cause, 0) == 0;
+    return told == dataFiles().size() + 1 && found.size() == told + 1 ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+}
 
 // A player's data/ with a few texts of their own over the installation's: each text is checked
 // where the game reads it, and each problem names that file's folder.

@@ -2,6 +2,7 @@
 // "kronika" and "kronika-csv FILE" of the terminal edition: the chronicle its transcript
 // implies, the figures as CSV, and a Czech message for every fault.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <functional>
@@ -72,6 +73,84 @@ TEST_F(ChronicleCommands, EveryFaultIsToldInCzech) {
     EXPECT_TRUE(run.has(c.told));
     EXPECT_FALSE(run.hasPrefix("KRONIKA |"));
   }
+}
+
+// A reign, then "kronika-csv" into every kind of place: a new file is written, and every
+// refusal leaves the file as it was and says why.
+TEST_F(ChronicleCommands, TheFiguresGoOnlyWhereThePlayerSaysAndEveryRefusalSaysWhy) {
+  namespace fs = std::filesystem;
+  const fs::path out = folder.scratch();
+  const auto in = [&](const std::string& name) { return (out / name).string(); };
+  const auto game = [&](const std::string& name) { return (folder / name).string(); };
+  folder.writeBytes("../mine.csv", "mine");
+  folder.writeBytes("../replaced.csv", "mine");
+  folder.writeBytes("../readonly.csv", "mine");
+  fs::permissions(out / "readonly.csv", fs::perms::owner_read);
+  ASSERT_EQ(::mkfifo(in("fifo").c_str(), 0644), 0);
+  fs::create_symlink(folder / "best.dat", out / "scores");
+  // The player's own files beside the export, named as the game's temporary files would be.
+  for (const char* name : {"rep.csv.tmp", "rep.csv.999999-1.tmp", "rep.csv.1-1.tmp"}) {
+    folder.writeBytes(std::string("../") + name, "mine");
+  }
+  const auto refused = [](const std::string& file, const std::string& cause) {
+    return "ERR | soubor nejde zapsat: " + file + "\\nPříčina: " + cause;
+  };
+  const std::string exists = testing::kCauseExists, ours = testing::kCauseGameFile;
+  const std::string notAFile = testing::kCauseNotAFile;
+  const struct {
+    std::string argument;
+    std::string told;
+  } cases[] = {
+      {"   ", "ERR | chybí jméno souboru: kronika-csv SOUBOR"},
+      {"--prepsat", "ERR | chybí jméno souboru: kronika-csv SOUBOR"},
+      {in("new.csv"), "CSV | " + in("new.csv") + " | 1"},
+      {in("mine.csv"),
+       refused(in("mine.csv"), exists) + "\\nPřepíše ho: kronika-csv --prepsat " + in("mine.csv")},
+      {"--prepsat " + in("replaced.csv"), "CSV | " + in("replaced.csv") + " | 1"},
+      {"--prepsat " + game("best.dat"), refused(game("best.dat"), ours)},
+      {game("data/welcome.ini"), refused(game("data/welcome.ini"), ours)},
+      {"--prepsat " + game("kroniky/kronika-000001.dat"),
+       refused(game("kroniky/kronika-000001.dat"), ours)},
+      {"--prepsat best.dat", refused("best.dat", ours)},
+      {"--prepsat " + game("rozehrana.dat"), refused(game("rozehrana.dat"), ours)},
+      {"--prepsat " + in("scores"), refused(in("scores"), ours)},
+      {"--prepsat " + out.string(), refused(out.string(), notAFile)},
+      {"--prepsat " + in("fifo"), refused(in("fifo"), notAFile)},
+      {"--prepsat /dev/full", refused("/dev/full", notAFile)},
+      {in("nikde/rep.csv"), refused(in("nikde/rep.csv"), testing::kCauseNoFolder)},
+      {"--prepsat " + in("readonly.csv"), refused(in("readonly.csv"), testing::kCauseReadOnly)},
+      {in("rep.csv"), "CSV | " + in("rep.csv") + " | 1"},
+      {"--prepsat " + in("rep.csv"), "CSV | " + in("rep.csv") + " | 1"},
+  };
+  std::string script = std::string(kStart) + "set kasa -15001\n";
+  for (const auto& c : cases) script += "kronika-csv " + c.argument + "\n";
+  const std::string best = folder.readBytes("best.dat");
+  const std::string welcome = folder.readBytes("data/welcome.ini");
+  const auto run = play(folder, script);
+  std::size_t at = run.find("SCREEN | prohra | open");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.argument);
+    const std::size_t line = run.find(c.told, at);
+    ASSERT_LT(line, run.lines.size()) << run.bytes;
+    at = line + 1;
+  }
+  EXPECT_EQ(run.find("CSV | " + in("mine.csv") + " | 1"), run.lines.size());
+  for (const char* mine :
+       {"mine.csv", "readonly.csv", "rep.csv.tmp", "rep.csv.999999-1.tmp", "rep.csv.1-1.tmp"}) {
+    EXPECT_EQ(folder.readBytes(std::string("../") + mine), "mine") << mine;
+  }
+  EXPECT_NE(folder.readBytes("../replaced.csv"), "mine");
+  EXPECT_EQ(folder.readBytes("best.dat"), best);
+  EXPECT_EQ(folder.readBytes("data/welcome.ini"), welcome);
+  EXPECT_FALSE(fs::exists(out / "nikde"));
+}
+
+// The figures need none of the chronicle's texts.
+TEST_F(ChronicleCommands, TheFiguresNeedNoTexts) {
+  folder.remove("data/kronika.ini");
+  const std::string csv = (folder.scratch() / "vlada.csv").string();
+  const auto run = play(folder, std::string(kStart) + "set kasa -15001\nkronika-csv " + csv + "\n");
+  EXPECT_TRUE(run.has("CSV | " + csv + " | 1")) << run.bytes;
 }
 
 }  // namespace

@@ -110,6 +110,14 @@ Transcript readTranscript(const fs::path& transcriptFile, int status) {
 }  // namespace
 
 Transcript play(const TestGameFolder& folder, const std::string& script) {
+  Transcript t = playKeepingReign(folder, script);
+  for (const std::string name : {"rozehrana.dat", "rozehrana.dat.lock"}) {
+    if (fs::exists(fs::symlink_status(folder / name))) folder.remove(name);
+  }
+  return t;
+}
+
+Transcript playKeepingReign(const TestGameFolder& folder, const std::string& script) {
   const fs::path scriptFile = folder.scratch() / "script";
   const fs::path transcriptFile = folder.scratch() / "transcript";
   writeAll(scriptFile, script);

@@ -37,8 +37,11 @@ using testing::TestGameFolder;
 // A message box as the transcript shows it: "MSG | icon | title | text", line breaks as \n.
 std::string messageLine(const std::string& icon, const std::string& title, const std::string& text);
 
-// Runs the terminal edition in the game folder on `script` and reads its transcript.
+// Runs the terminal edition in the game folder on `script` and reads its transcript. The reign
+// it leaves unfinished is cleared, so that the next script starts as a new player would.
 Transcript play(const TestGameFolder& folder, const std::string& script);
+// The same, leaving the unfinished reign for the next run to go on with.
+Transcript playKeepingReign(const TestGameFolder& folder, const std::string& script);
 // Runs one copy of the terminal edition a script in the same game folder, all at once, and
 // reads their transcripts once every copy has ended; each carries the exit status of them all
 // (0 when every copy ended well).

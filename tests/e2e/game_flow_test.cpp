@@ -30,7 +30,7 @@ TEST(ConsoleGame, EveryStartBeginsFromTheDesignValues) {
   TestGameFolder folder;
   writeCraftedSet(folder);
   const auto t = play(folder, std::string(kStart) + "state\nset polo 99\nset vlada 7\nmnewgame\n" +
-                                  "start\nJan Novák\nRuritánie\nstate\n");
+                                  "start\nano\nJan Novák\nRuritánie\nstate\n");
   EXPECT_EQ(
       t.slice(0, 6),
       (Lines{"SCREEN | Menu | open", std::string("INFO | ") + kWelcome, "SCREEN | main | open",
@@ -200,8 +200,8 @@ TEST(ConsoleMenu, TopThreeAndKonec) {
   EXPECT_EQ(t.lines, expected);
   const auto fromGame = play(folder, std::string(kStart) + "mkonec\nkonec\nstate\n");
   EXPECT_EQ(fromGame.exitStatus, 0);
-  EXPECT_EQ(fromGame.slice(6),
-            (Lines{"SCREEN | Menu | open", "SCREEN | main | closed", "SCREEN | Menu | closed"}));
+  EXPECT_EQ(fromGame.slice(6), (Lines{"SCREEN | Menu | open", "REIGN | No Name | Kačerov | 1",
+                                      "SCREEN | main | closed", "SCREEN | Menu | closed"}));
 }
 
 struct AnswerCase {
@@ -389,7 +389,7 @@ TEST(ConsoleCommands, WrongCommandsReportAndChangeNothing) {
 }
 
 TEST(ConsoleScript, SameScriptGivesTheSameTranscript) {
-  const std::string script = std::string(kStart) + "ok\nstate\nmnewgame\n" + kStart +
+  const std::string script = std::string(kStart) + "ok\nstate\nmnewgame\nstart\nano\n\n\n" +
                              "set vlada 40\nok\nstate\nset kasa -20000\nprohra-ok\ntop3\n";
   TestGameFolder first, second;
   writeCraftedSet(first);

@@ -25,7 +25,7 @@ TEST(OnceAGame, WithdrawnEntriesComeBackInTheNextGame) {
   for (const char* command : {"pr", "bordo", "povyseni", "ztph", "usap", "morpu", "psesbuy"}) {
     script += month(command);
   }
-  script += "state\nbordo\npsesbuy\nstate\ncesta\nok\nmnewgame\n" + std::string(kStart) + "state\n";
+  script += "state\nbordo\npsesbuy\nstate\ncesta\nok\nmnewgame\nstart\nano\n\n\nstate\n";
   const auto t = play(folder, script);
   const auto states = t.states();
   ASSERT_EQ(states.size(), 4u);
@@ -64,8 +64,8 @@ TEST(OnceAGame, SexAndPartnerCarryOverIntoTheNextGame) {
   // The welcome text is the question of an acquaintance.
   folder.writeDataText("welcome.ini", 1, "Seznámíte se?", 2, 0, 0);
   const auto t = play(folder, std::string(kStart) + "ne\nok\n" + month("msvatba") + month("zpht") +
-                                  month("zpht") + "mnewgame\n" + kStart + "ano\nok\nmnewgame\n" +
-                                  kStart + "ne\nok\n" + month("zpht") + "msvatba\nstate\n");
+                                  month("zpht") + "mnewgame\nstart\nano\n\n\nano\nok\nmnewgame\n" +
+                                  "start\nano\n\n\nne\nok\n" + month("zpht") + "msvatba\nstate\n");
   Lines shown;
   for (const auto& line : t.lines) {
     if (line.rfind("INFO | Příkaz", 0) == 0 || line == "INFO | Hlupáku" ||

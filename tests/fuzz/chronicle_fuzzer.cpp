@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of the kept chronicles and of the chronicle's texts on any bytes: they never
-// crash, and every chronicle read, written and read again, gives back the same chronicle.
+// crash, a heading read from a file's first bytes is the whole file's, and every chronicle
+// read, written and read again, gives back the same chronicle.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -15,9 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ChronicleTextsReading texts = parseChronicleTexts(bytes);
   fuzzCheck(texts.texts.size() + texts.problems.size() >= momentKinds().size(),
             "every text is read or missing");
+  // A heading read from a file's first bytes is the heading of the whole file, or none.
+  const auto heading = parseChronicleHeading(bytes);
+  for (std::size_t cut = 0; cut <= bytes.size(); cut += 1 + cut / 2) {
+    const auto start = parseChronicleHeadingOfStart(bytes.substr(0, cut), cut < bytes.size());
+    fuzzCheck(!start || (heading && start->ruler == heading->ruler &&
+                         start->country == heading->country && start->months == heading->months),
+              "a heading read from the start is the file's");
+  }
   const auto chronicle = parseChronicle(bytes);
   if (!chronicle) return 0;
-  fuzzCheck(parseChronicleHeading(bytes).has_value(), "a chronicle has its heading");
+  fuzzCheck(heading.has_value(), "a chronicle has its heading");
   const auto again = parseChronicle(chronicleBytes(*chronicle));
   fuzzCheck(again.has_value(), "a written chronicle reads back");
   fuzzCheck(again->ruler == chronicle->ruler && again->country == chronicle->country &&

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows-1250 and UTF-8 conversions on any bytes: whatever converts one way converts back
-// to the same bytes, and a shortened text is a prefix of the text.
+// to the same bytes, and a shortened text is a prefix of the text; and any bytes escaped for the
+// terminal are UTF-8 without a control character or a bidirectional control.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +9,17 @@
 #include <string_view>
 
 #include "files/cp1250.h"
+#include "files/terminal_text.h"
 #include "fuzz_check.h"
+
+namespace {
+
+bool drivesTheTerminal(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F || c == 0x061C;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velmoran;
@@ -29,5 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         utf8CodePoints(shortened)->size() == std::min<std::size_t>(size % 7, codePoints->size()),
         "a shortened text has the characters asked for");
   }
+  const auto shown = velmoran::utf8CodePoints(terminalText(bytes, "|"));
+  fuzzCheck(shown.has_value(), "escaped text is UTF-8");
+  fuzzCheck(std::none_of(shown->begin(), shown->end(), drivesTheTerminal),
+            "escaped text cannot drive the terminal");
+  fuzzCheck(utf8CodePoints(validUtf8(bytes)).has_value(), "made valid, bytes are UTF-8");
   return 0;
 }

@@ -142,11 +142,15 @@ class DesktopTest : public QObject {
     }
     xcb_disconnect(watcher);
     QVERIFY2(arrivals.size() >= 9, qPrintable(QString::number(arrivals.size())));
+    // The fault showed pairs of steps 0 and 345 ms apart. On a busy machine a late step is
+    // followed by a short one, as the watcher itself is late, so each step is held to wide
+    // bounds and their mean to the animation's 180 ms.
     for (int i = 1; i < arrivals.size(); ++i) {
       const qint64 step = arrivals[i] - arrivals[i - 1];
-      // Wide enough for a busy machine; the fault showed pairs of steps 0 and 345 ms apart.
-      QVERIFY2(step >= 120 && step <= 300, qPrintable(QString::number(step)));
+      QVERIFY2(step >= 60 && step <= 400, qPrintable(QString::number(step)));
     }
+    const qint64 mean = (arrivals.last() - arrivals.first()) / (arrivals.size() - 1);
+    QVERIFY2(mean >= 150 && mean <= 230, qPrintable(QString::number(mean)));
   }
 
   // The input box is wide enough for its title on the window manager's title bar.

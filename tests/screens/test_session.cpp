@@ -36,5 +36,9 @@ void TestSession::click(Screen screen, const char* button) const {
 
 void TestSession::start(const std::string& ruler, const std::string& country) {
   ui.inputs = {ruler, country};
+  // A reign left on the way is replaced.
+  if (session.reignOffer().state == velmoran::Session::ReignOffer::State::Offered) {
+    ui.yesNo = {true};
+  }
   click(Screen::Menu, "Command1");
 }

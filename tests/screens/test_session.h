@@ -24,7 +24,8 @@ class TestSession {
 
   // Clicks a button of an open window.
   void click(velmoran::Screen screen, const char* button) const;
-  // Clicks "Start" on the title menu and answers the two names.
+  // Clicks "Start" on the title menu and answers the two names (and Yes to replacing a left
+  // reign).
   void start(const std::string& ruler = "Jan", const std::string& country = "Lhota");
 
   velmoran::testing::TestGameFolder folder;

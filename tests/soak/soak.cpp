@@ -27,6 +27,7 @@
 #include "files/best_scores.h"
 #include "files/game_files.h"
 #include "files/kept_chronicles.h"
+#include "files/kept_reign.h"
 #include "files/settings_file.h"
 #include "random_player.h"
 #include "state/quantity.h"
@@ -68,12 +69,16 @@ bool isNumber(const std::string& text) {
          std::isfinite(value);
 }
 
-// The lock file that the first game over makes beside best.dat stays, as it should.
+// The lock files that the first game over and the first reign make beside best.dat stay, as
+// they should; the unfinished reign comes and goes.
 std::vector<std::string> namesIn(const fs::path& folder) {
+  const std::string reignLock = std::string(kKeptReignFile) + ".lock";
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
     const std::string name = entry.path().filename().string();
-    if (name != "best.dat.lock") names.push_back(name);
+    if (name != "best.dat.lock" && name != kKeptReignFile && name != reignLock) {
+      names.push_back(name);
+    }
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -217,6 +222,9 @@ class SeedRun {
   void checkFiles() {
     if (!readBestScores(folder_ / "best.dat").table) throw Fault("best.dat does not read");
     if (!readDisplaySettings(folder_ / "data.dat")) throw Fault("data.dat does not read");
+    if (fs::exists(folder_ / kKeptReignFile) && !readKeptReign(folder_ / kKeptReignFile).reign) {
+      throw Fault("the unfinished reign does not read");
+    }
     auto names = namesIn(folder_);
     names.erase(std::remove(names.begin(), names.end(), kChronicleFolder), names.end());
     if (names != files_) throw Fault("the game folder holds other files now");

@@ -24,6 +24,11 @@ inline constexpr char kCauseDamaged[] = "soubor je poškozený, jeho obsah nejde
 inline constexpr char kCauseLink[] =
     "soubor je symbolický odkaz, který hra nenásleduje (patří jinému uživateli, nebo vede na "
     "soubor jiného druhu).";
+inline constexpr char kCauseExists[] =
+    "soubor tohoto jména už existuje a hra ho bez dovolení nepřepíše.";
+inline constexpr char kCauseGameFile[] =
+    "je to soubor hry (tabulka, nastavení, text, kronika, zvuk nebo nápověda), ten hra nepřepíše.";
+inline constexpr char kCauseNoFolder[] = "složka, do které se má soubor zapsat, neexistuje.";
 inline std::string withCause(const std::string& sentence, const std::string& cause) {
   return sentence + "\nPříčina: " + cause;
 }

@@ -55,7 +55,9 @@ std::string playInTheTerminal(const std::string& script) {
   ConsoleUi ui(lines, out);
   Session session(ui, GameFolders(folder.path()), turnRules(), runMenuCommand);
   ui.attach(session);
-  ConsoleCommands(session, ui, out).runAll(lines);
+  session.openSplash();
+  session.splashTimer();
+  ConsoleCommands(session, ui, out).runLines(lines, [] { return false; });
   return comparable(out.str(), folder);
 }
 

@@ -106,18 +106,32 @@
     },
 
     Menu() {
-      const win = makeWindow('Menu', ' Velmoran ', 4065, 3435);
+      // An unfinished reign: "Pokračovat" above "Start", with the focus, and the reign under it;
+      // or a note that another copy of the game plays it. The rest moves down to make room.
+      const offer = state.reign;
+      const elsewhere = offer === 'elsewhere';
+      const room = elsewhere ? 2 * 240 + 135 : offer ? 375 + 240 + 135 : 0;
+      const win = makeWindow('Menu', ' Velmoran ', 4065, 3435 + room);
       const banner = at(picture('banner-velmoran', 262, 66, 'Velmoran'), 75, 75);
       banner.style.cursor = 'pointer';
       banner.addEventListener('click', startIconAnimation);
       win.client.append(banner);
-      const buttons = [['Start', 1200, true], ['Nastavení', 1575], ['Top 3', 1950], ['Konec', 2325], ['O hře', 2700]];
-      buttons.forEach(([caption, top, bold], index) => {
-        const button = at(el('button', { type: 'button', class: bold ? 'bold' : '', text: caption,
+      const button = (caption, top, index, bold) => {
+        const node = at(el('button', { type: 'button', class: bold ? 'bold' : '', text: caption,
           onclick: () => call('velmoran_title_menu', index) }), 1275, top, 1515, 345);
-        win.client.append(button);
-      });
-      win.client.append(at(el('span', { class: 'label', text: '© 2026 Velmoran' }), 1530, 3195));
+        win.client.append(node);
+        return node;
+      };
+      const note = (id, text, top, height) => win.client.append(at(el('p', { class: 'note', id, text }), 75, top, 4065 - 150, height));
+      if (elsewhere) {
+        note('rozehrana-jinde', 'Rozehranou vládu hraje jiná spuštěná kopie hry; tato ji nepřepíše.', 1200, 2 * 240);
+      } else if (offer) {
+        button('Pokračovat', 1200, 5, true).setAttribute('aria-describedby', 'rozehrana-vlada');
+        note('rozehrana-vlada', `${offer.ruler}, ${offer.country}, ${offer.month}. měsíc`, 1200 + 375, 240);
+      }
+      const buttons = [['Start', 1200, true], ['Nastavení', 1575], ['Top 3', 1950], ['Konec', 2325], ['O hře', 2700]];
+      buttons.forEach(([caption, top, bold], index) => button(caption, top + room, index, bold));
+      win.client.append(at(el('span', { class: 'label', text: '© 2026 Velmoran' }), 1530, 3195 + room));
       win.focusFirst = () => win.client.querySelector('button').focus();
       return win;
     },
@@ -754,6 +768,29 @@
     return answer;
   }
 
+  // ---------------------------------------------------------------- locks between tabs
+
+  // The locks the game takes without waiting (the unfinished reign's), shared by every tab of
+  // the game: Web Locks, held until the game lets go or the tab closes. A browser without them
+  // has one copy of the game only.
+  const locks = {
+    held: new Map(),
+    take(name) {
+      if (!navigator.locks) return Promise.resolve(true);
+      return new Promise((taken) => {
+        navigator.locks.request(`velmoran:${name}`, { ifAvailable: true }, (lock) => {
+          if (!lock) { taken(false); return undefined; }
+          return new Promise((free) => { this.held.set(name, free); taken(true); });
+        }).catch(() => taken(true));
+      });
+    },
+    release(name) {
+      const free = this.held.get(name);
+      this.held.delete(name);
+      if (free) free();
+    },
+  };
+
   // ---------------------------------------------------------------- sounds
 
   const sound = {
@@ -861,6 +898,8 @@
       if (address.startsWith(`file://${SHIPPED_FOLDER}`)) helpPage(); else window.open(address, '_blank', 'noopener');
     },
     showChronicle,
+    takeLock: (name) => locks.take(name),
+    releaseLock: (name) => locks.release(name),
   };
 
   async function start() {
@@ -873,7 +912,7 @@
     await files.take();
     pending += 1;
     try {
-      core.ccall('velmoran_boot', null, [], []);
+      await core.ccall('velmoran_boot', null, [], [], { async: true });
     } finally {
       await files.giveBack();
       pending -= 1;
