@@ -77,7 +77,10 @@ try {
   // The three display settings of the info panel, all on.
   await play(page, 'prohra-ok\nnastaveni\ncheck1\ncheck2\ncheck3\nulozit\nstart\n\n\n');
   await shoot(page, 'display-settings');
-  await play(page, 'mkonec\nnastaveni\ncheck1\ncheck2\ncheck3\nulozit');
+  // The reign left: the title menu offers to go on with it.
+  await play(page, 'mkonec');
+  await shoot(page, 'title-menu-reign');
+  await play(page, 'nastaveni\ncheck1\ncheck2\ncheck3\nulozit');
 
   // On a screen of twice the density.
   const sharp = await browser.newContext({ viewport: { width: 640, height: 480 }, deviceScaleFactor: 2 });

@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { comparable, playInTheTerminal, playScript } from './player.mjs';
-import { GAME, launch, openGame, serve, settled } from './support.mjs';
+import { GAME, launch, openGame, serve, settled, titleMenu } from './support.mjs';
 
 let server;
 let browser;
@@ -39,8 +39,7 @@ const nextVisit = 'top3\nprohra-ok\nnastaveni\nulozit\nstart\n\n\nok\nmkonec\n';
 const comingBack = {
   'a reload': async (context, page) => {
     await page.reload();
-    await page.getByRole('button', { name: 'Start' }).waitFor();
-    await settled(page);
+    await titleMenu(page);
     return page;
   },
   'a closed tab': async (context, page) => {
@@ -85,6 +84,10 @@ const damaged = {
   'data.dat with two values': {
     files: { 'data.dat': cp1250('1\n1\n') },
     script: 'nastaveni\nulozit\nstart\n\n\nok\nmnewgame\nkonec\n',
+  },
+  'unfinished reign that is no reign': {
+    files: { 'rozehrana.dat': cp1250('VELMORAN-ROZEHRANA 1\nnothing more\n') },
+    script: 'pokracovat\nstart\n\n\nok\nmkonec\nstart\nano\n\n\nok\n',
   },
   'data.dat with a value out of range': {
     files: { 'data.dat': cp1250(' 0 \n 300 \n 1 \n') },

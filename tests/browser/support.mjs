@@ -51,7 +51,14 @@ export async function openGame(context, url) {
   const page = await context.newPage();
   page.on('pageerror', (error) => { throw error; });
   await page.goto(url);
-  await page.getByRole('button', { name: 'Start' }).waitFor();
-  await settled(page);
+  await titleMenu(page);
   return page;
+}
+
+// Waits for the title menu after the splash screen, or for the box that comes before it (a
+// damaged unfinished reign).
+export async function titleMenu(page) {
+  await page.waitForFunction(() => window.velmoran
+    && (window.velmoran.state().open.includes('Menu') || window.velmoran.boxOpen()));
+  await settled(page);
 }
