@@ -136,6 +136,9 @@ export async function takeTranscript(page) {
   return page.evaluate(() => window.velmoran.transcript());
 }
 
+// A script of the terminal edition as its lines.
+export const scriptLines = (script) => script.trimEnd().split('\n');
+
 // The script's lines played in the page, and the transcript of what the page did.
 export async function playScript(page, lines) {
   let transcript = await takeTranscript(page);

@@ -4,31 +4,17 @@
 // tab leaves it to the tab that plays it.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { comparable, playInTheTerminal, playScript } from './player.mjs';
-import { GAME, launch, openGame, serve, titleMenu } from './support.mjs';
+import { comparable, playInTheTerminal, playScript, scriptLines } from './player.mjs';
+import { comingBack, GAME, launch, openGame, serve, titleMenu } from './support.mjs';
 
 let server;
 let browser;
 before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
-const lines = (script) => script.trimEnd().split('\n');
-
 // A reign played for a few months, a question declined, the report bought, and left at the
 // start of its third month.
 const firstVisit = 'start\nVěrná\nSetrvalá\nok\narmy\nok\nnoo\nok\nne\nzprava\npolice\nok\nnoo\nok\nok\n';
-
-const comingBack = {
-  'a reload': async (context, page) => {
-    await page.reload();
-    await titleMenu(page);
-    return page;
-  },
-  'a closed tab': async (context, page) => {
-    await page.close();
-    return openGame(context, server.url);
-  },
-};
 
 const nextVisits = {
   'goes on with it': 'pokracovat\nstate\nbody\n300\nok\nnoo\nok\nok\nstate\nmkonec\n',
@@ -40,9 +26,9 @@ for (const [coming, comeBack] of Object.entries(comingBack)) {
     test(`the unfinished reign outlives ${coming} and ${name}, as in the terminal`, GAME, async () => {
       const context = await browser.newContext();
       let page = await openGame(context, server.url);
-      const first = await playScript(page, lines(firstVisit));
+      const first = await playScript(page, scriptLines(firstVisit));
       page = await comeBack(context, page);
-      const second = await playScript(page, lines(nextVisit));
+      const second = await playScript(page, scriptLines(nextVisit));
       await context.close();
       const [terminalFirst, terminalSecond] = playInTheTerminal([firstVisit, nextVisit]);
       assert.equal(comparable(first), comparable(terminalFirst));
@@ -57,9 +43,9 @@ for (const [coming, comeBack] of Object.entries(comingBack)) {
 test('a second tab leaves the unfinished reign to the tab that plays it', GAME, async () => {
   const context = await browser.newContext();
   const first = await openGame(context, server.url);
-  await playScript(first, lines('start\nAlfa\n\nok\narmy\nok'));
+  await playScript(first, scriptLines('start\nAlfa\n\nok\narmy\nok'));
   const second = await openGame(context, server.url);
-  const elsewhere = await playScript(second, lines('start\n\n\nok\nmkonec'));
+  const elsewhere = await playScript(second, scriptLines('start\n\n\nok\nmkonec'));
   const note = await second.locator('#rozehrana-jinde').textContent();
   await playScript(first, ['zprava']);
   await first.close();

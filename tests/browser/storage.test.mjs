@@ -4,15 +4,14 @@
 // ending reigns at once.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { comparable, playInTheTerminal, playScript } from './player.mjs';
-import { GAME, launch, openGame, serve, settled, titleMenu } from './support.mjs';
+import { comparable, playInTheTerminal, playScript, scriptLines } from './player.mjs';
+import { comingBack, GAME, launch, openGame, serve, settled } from './support.mjs';
 
 let server;
 let browser;
 before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser.close(); await server.close(); });
 
-const lines = (script) => script.trimEnd().split('\n');
 const REFUSED = 'Prohlížeč nedovolí hře ukládat: skóre, nastavení ani kroniky se neuchovají.';
 const FULL = 'Úložiště prohlížeče je plné: skóre, nastavení ani kroniky se od teď neuchovají.';
 
@@ -36,25 +35,13 @@ const reign = 'start\nVytrvalá\nKrálovství\nok\nzprava\nset vlada 70\nset kas
   'nastaveni\ncheck2\ncheck3\nulozit\n';
 const nextVisit = 'top3\nprohra-ok\nnastaveni\nulozit\nstart\n\n\nok\nmkonec\n';
 
-const comingBack = {
-  'a reload': async (context, page) => {
-    await page.reload();
-    await titleMenu(page);
-    return page;
-  },
-  'a closed tab': async (context, page) => {
-    await page.close();
-    return openGame(context, server.url);
-  },
-};
-
 for (const [name, comeBack] of Object.entries(comingBack)) {
   test(`the scores, the settings and the chronicle outlive ${name}`, GAME, async () => {
     const context = await browser.newContext();
     let page = await openGame(context, server.url);
-    const first = await playScript(page, lines(reign));
+    const first = await playScript(page, scriptLines(reign));
     page = await comeBack(context, page);
-    const second = await playScript(page, lines(nextVisit));
+    const second = await playScript(page, scriptLines(nextVisit));
     // The reign's chronicle opens from its row of the table.
     await playScript(page, ['top3']);
     await page.locator('#jm0').click();
@@ -101,7 +88,7 @@ for (const [name, { files, script }] of Object.entries(damaged)) {
     let page = await openGame(context, server.url);
     await storeFiles(page, files);
     page = await comingBack['a reload'](context, page);
-    const transcript = await playScript(page, lines(script));
+    const transcript = await playScript(page, scriptLines(script));
     await context.close();
     assert.match(transcript, /MSG \| critical \| CHYBA \| /);
     assert.equal(comparable(transcript), comparable(playInTheTerminal(script, files)[0]));
@@ -134,7 +121,7 @@ for (const [name, { note, prepare }] of Object.entries(withoutStorage)) {
     const context = await browser.newContext();
     await prepare(context);
     const page = await openGame(context, server.url);
-    const transcript = await playScript(page, lines(reign + nextVisit));
+    const transcript = await playScript(page, scriptLines(reign + nextVisit));
     const shown = await page.locator('#storage-note').textContent();
     const kept = await page.evaluate(() => window.velmoran.storageKept());
     await context.close();

@@ -62,3 +62,18 @@ export async function titleMenu(page) {
     && (window.velmoran.state().open.includes('Menu') || window.velmoran.boxOpen()));
   await settled(page);
 }
+
+// The ways a player comes back to the game: a reload of its tab, or a new tab once the old one
+// is closed.
+export const comingBack = {
+  'a reload': async (context, page) => {
+    await page.reload();
+    await titleMenu(page);
+    return page;
+  },
+  'a closed tab': async (context, page) => {
+    const url = page.url();
+    await page.close();
+    return openGame(context, url);
+  },
+};

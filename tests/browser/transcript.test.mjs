@@ -3,7 +3,7 @@
 // scripted reigns through every ending give the same transcript in both.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { comparable, playInTheTerminal, playLine, playScript, takeTranscript } from './player.mjs';
+import { comparable, playInTheTerminal, playLine, playScript, scriptLines, takeTranscript } from './player.mjs';
 import { GAME, launch, openGame, serve } from './support.mjs';
 
 let server;
@@ -85,7 +85,7 @@ for (const [name, script] of Object.entries(endings)) {
   test(`the page plays "${name}" as the terminal does`, GAME, async () => {
     const context = await browser.newContext();
     const page = await openGame(context, server.url);
-    const lines = script.trimEnd().split('\n');
+    const lines = scriptLines(script);
     const transcript = await playScript(page, lines);
     await context.close();
     assert.equal(comparable(transcript), comparable(playInTheTerminal(script)[0]));
