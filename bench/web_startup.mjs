@@ -24,6 +24,7 @@ async function visit(browser, url, until) {
   page.on('requestfinished', (request) => files.push(new URL(request.url()).pathname));
   await page.goto(url);
   await page.waitForFunction(until, null, { timeout: 30000 });
+  await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
   const times = await page.evaluate(() => Object.fromEntries(
     [...performance.getEntriesByType('paint'), ...performance.getEntriesByType('mark')]
       .map((entry) => [entry.name, entry.startTime])));
