@@ -3,8 +3,10 @@
 
 #include <stdlib.h>
 
+#include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "commands/command_table.h"
 #include "state/game.h"
@@ -15,16 +17,34 @@ namespace velmoran {
 
 namespace fs = std::filesystem;
 
-GameFolderCopy::GameFolderCopy() {
-  std::string pattern = (fs::temp_directory_path() / "velmoran-bench-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-  fs::copy(VELMORAN_SOURCE_GAME_FOLDER, path_, fs::copy_options::recursive);
-}
+namespace {
 
-GameFolderCopy::~GameFolderCopy() {
-  std::error_code ec;
-  fs::remove_all(path_, ec);
+class GameFolderCopy {
+ public:
+  GameFolderCopy() {
+    std::string pattern = (fs::temp_directory_path() / "velmoran-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+    fs::copy(VELMORAN_SOURCE_GAME_FOLDER, path_, fs::copy_options::recursive);
+    // A player's texts lie in their folder long before a month is played; the game reads a
+    // text changed in the last moments every time, so the copy is left to settle first.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+  }
+  ~GameFolderCopy() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+}  // namespace
+
+const fs::path& gameFolder() {
+  static const GameFolderCopy copy;
+  return copy.path();
 }
 
 MonthPlayer::MonthPlayer(const fs::path& folder, bool recording)

@@ -9,16 +9,9 @@
 
 namespace velmoran {
 
-// A copy of the shipped game folder in the temporary directory, removed at the end.
-class GameFolderCopy {
- public:
-  GameFolderCopy();
-  ~GameFolderCopy();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+// A copy of the shipped game folder in the temporary directory, one for every benchmark of a
+// run, removed at the end.
+const std::filesystem::path& gameFolder();
 
 // Month after month of one running game, with a user interface that shows nothing. Only
 // `playMonth` is the month turn; the rest keeps the game going around it and is left out of

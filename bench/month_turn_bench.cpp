@@ -30,8 +30,7 @@ const char* const kMonthlyEvents[] = {"nahoda1.ini", "nahoda2.ini",  "nahoda3.in
 // than a tenth of a month turn.
 void playMonths(benchmark::State& state, bool recording) {
   using Clock = std::chrono::steady_clock;
-  GameFolderCopy folder;
-  MonthPlayer player(folder.path(), recording);
+  MonthPlayer player(gameFolder(), recording);
   for (auto _ : state) {
     if (player.upkeepDue()) player.keepTheCountryStanding();
     const auto started = Clock::now();
@@ -53,9 +52,8 @@ void MonthTurnWithoutChronicle(benchmark::State& state) {
 BENCHMARK(MonthTurnWithoutChronicle)->UseManualTime();
 
 void BareReads(benchmark::State& state) {
-  GameFolderCopy folder;
   std::vector<std::string> paths;
-  for (const char* name : kMonthlyEvents) paths.push_back(folder.path() / "data" / name);
+  for (const char* name : kMonthlyEvents) paths.push_back(gameFolder() / "data" / name);
   std::size_t next = 0;
   char buffer[4096];
   for (auto _ : state) {
@@ -70,8 +68,7 @@ BENCHMARK(BareReads);
 // The same texts read as the game reads them (open, the status of the opened file, read,
 // close), and then parsed as records: what the month turn adds to the bare reads, step by step.
 void readTexts(benchmark::State& state, bool parsed) {
-  GameFolderCopy folder;
-  const GameFolders folders(folder.path());
+  const GameFolders folders(gameFolder());
   std::size_t next = 0;
   for (auto _ : state) {
     const auto bytes = folders.readText(kMonthlyEvents[next]);

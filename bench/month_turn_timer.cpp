@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: month_turn_timer [ROUNDS] [MONTHS A ROUND]\n");
     return 2;
   }
-  velmoran::GameFolderCopy folder;
-  velmoran::MonthPlayer player(folder.path(), true);
+  velmoran::MonthPlayer player(velmoran::gameFolder(), true);
   std::vector<double> perMonth;
   // The first round warms the caches and is not counted.
   for (int round = 0; round <= rounds; ++round) {

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev libx11-dev libxcb1-dev
   fonts-dejavu-core
   xvfb xauth openbox x11-utils
+  at-spi2-core dbus-x11 python3-pyatspi xdotool
   desktop-file-utils appstream dpkg-dev file lintian
 )
 # and those the caller names (tools/install-web-deps.sh)

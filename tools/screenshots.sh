@@ -4,6 +4,7 @@
 # the game screen, the help window and the rebellion screen for docs/, and the two the help page shows
 # (game/napoveda-*.png): runs the built game on a virtual X display in a copy of its game
 # folder, plays the first steps with xdotool and grabs the windows with ImageMagick's import.
+# Then the game screen at the window sizes 150 % and 200 %, reached by the keyboard alone.
 #
 #   tools/screenshots.sh [build folder]     (default: build)
 set -euo pipefail
@@ -23,7 +24,7 @@ if [[ "${SCREENSHOTS_ON_DISPLAY:-}" != 1 ]]; then
     echo "build the game first: cmake -S . -B build && make -C build" >&2
     exit 1
   }
-  SCREENSHOTS_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+  SCREENSHOTS_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 2560x1600x24" "$0" "$build"
 fi
 
 work=$(mktemp -d)
@@ -35,11 +36,23 @@ cleanup() {
 trap cleanup EXIT
 
 cp -r "$build/game" "$work/game"
+# The pictures at 100 %, whatever the size of the display.
+printf '100\r\n' >"$work/game/velikost.dat"
 mkdir -p "$root/docs"
 
 # Waits for the visible window whose title matches, at most ten seconds.
 window() {
   timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# Answers the two name boxes of a new game: the ruler's name typed, the country's default.
+answer_names() {
+  local name country
+  name=$(window '^Jaké je vaše jméno\?$')
+  xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
+  xdotool key Return
+  country=$(window '^Jak se bude jmenovat vaše země\?$')
+  xdotool windowfocus --sync "$country" key Return
 }
 
 # Clicks the middle of a title-menu button placed at (left, top) in pixels.
@@ -61,12 +74,12 @@ sleep 0.5
 import -window "$menu" "$root/docs/title-menu.png"
 
 # Without a window manager every window opens at the top left, over the title menu.
-# "Nastavení" (Command2 at 85, 105); "Uložit" (Command1 at 109, 157) closes the screen again.
+# "Nastavení" (Command2 at 85, 105); "Uložit" (Command1 at 109, 187) closes the screen again.
 click_button 85 105
 settings=$(window '^ Nastavení$')
 sleep 0.3
 import -window "$settings" "$root/docs/settings.png"
-xdotool mousemove --window "$settings" 159 169 click 1
+xdotool mousemove --window "$settings" 159 199 click 1
 
 # "O hře" (Command5 at 85, 180); a click on its background goes back.
 click_button 85 180
@@ -77,11 +90,7 @@ xdotool mousemove --window "$about" 340 10 click 1
 
 # "Start" (Command1 at 85, 80), then the two names.
 click_button 85 80
-name=$(window '^Jaké je vaše jméno\?$')
-xdotool windowfocus --sync "$name" key ctrl+a type --delay 20 'Jan Novák'
-xdotool key Return
-country=$(window '^Jak se bude jmenovat vaše země\?$')
-xdotool windowfocus --sync "$country" key Return
+answer_names
 
 # The game screen: buy the secret police report (Command1 at 415, 70 of the client area, which
 # is 394 pixels high under the menu bar) to show it too.
@@ -118,4 +127,30 @@ done
 [[ -n "$rebellion" ]] || { echo "no rebellion broke out" >&2; exit 1; }
 sleep 0.5
 import -window "$rebellion" "$root/docs/rebellion.png"
-echo "wrote docs/{splash,title-menu,settings,about,game-screen,help,rebellion}.png and game/napoveda-*.png"
+kill "$game_pid" 2>/dev/null || true
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+# The game screen with the report at 150 % and 200 %: Enter on "Start" and on the two names,
+# then Tab over the info panel to the report's button, and Space.
+for percent in 150 200; do
+  rm -rf "$work/sized"
+  cp -r "$build/game" "$work/sized"
+  printf '%s\r\n' "$percent" >"$work/sized/velikost.dat"
+  (cd "$work/sized" && exec "$build/velmoran") 2>>"$work/velmoran.log" &
+  game_pid=$!
+  menu=$(window '^ Velmoran $')
+  sleep 0.3
+  xdotool windowfocus --sync "$menu" key Return
+  answer_names
+  game=$(window '^ Velmoran$')
+  sleep 0.3
+  xdotool windowfocus --sync "$game" key Tab Tab space
+  sleep 0.5
+  import -window "$game" "$root/docs/game-screen-$percent.png"
+  kill "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+done
+echo "wrote docs/{splash,title-menu,settings,about,game-screen,help,rebellion}.png," \
+  "docs/game-screen-{150,200}.png and game/napoveda-*.png"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "kronika" and "kronika-csv [--prepsat] FILE": the last reign's chronicle in the transcript,
-// and its monthly figures for the players who chart their reigns themselves.
+// "kronika" and "kronika-csv [--prepsat] FILE": the last reign's chronicle in the transcript
+// (during a game, the running reign's so far), and its monthly figures for the players who
+// chart their reigns themselves.
 #include <algorithm>
 
 #include "console/console_commands.h"
@@ -19,11 +20,12 @@ constexpr char kReplace[] = "--prepsat";
 
 bool ConsoleCommands::onChronicle(const std::string& command, const std::string& argument) {
   if (command != "kronika" && command != "kronika-csv") return false;
-  if (!session_.isOpen(Screen::Menu) && !session_.isOpen(Screen::Prohra)) {
-    ui_.error("kronika je jen v hlavní nabídce a v tabulce nejlepších");
+  const bool playing = session_.game() != nullptr;
+  if (!playing && !session_.isOpen(Screen::Menu) && !session_.isOpen(Screen::Prohra)) {
+    ui_.error("kronika je jen v hlavní nabídce, v tabulce nejlepších a ve hře");
   } else if (command == "kronika-csv") {
     writeFigures(argument);
-  } else if (const auto shown = session_.lastChronicle()) {
+  } else if (const auto shown = playing ? session_.reignSoFar() : session_.lastChronicle()) {
     for (const ChronicleLine& line : shown->lines) {
       out_ << "KRONIKA | " << line.month << " | " << transcriptField(line.text) << '\n';
     }
@@ -43,7 +45,7 @@ void ConsoleCommands::writeFigures(const std::string& argument) {
     return;
   }
   // The figures need no texts: a data set without kronika.ini still gives them.
-  const auto reign = session_.lastReign();
+  const auto reign = session_.game() ? session_.runningReign() : session_.lastReign();
   if (!reign) return;
   FileFault fault = FileFault::GameFile;
   const std::string csv = chronicleCsv(*reign);

@@ -123,11 +123,14 @@ ChronicleTextsReading parseChronicleTexts(std::string_view bytes) {
 }
 
 // 1 měsíc, 2 to 4 měsíce, 0 and 5 on měsíců.
-std::string chronicleHeading(const ReignChronicle& chronicle) {
-  const long long n = chronicle.months;
+std::string monthsCount(long long n) {
   const char* months = n == 1 ? "měsíc" : n >= 2 && n <= 4 ? "měsíce" : "měsíců";
-  return chronicle.ruler + ", vládce země " + chronicle.country + ": " + std::to_string(n) + " " +
-         months;
+  return std::to_string(n) + " " + months;
+}
+
+std::string chronicleHeading(const ReignChronicle& chronicle) {
+  return chronicle.ruler + ", vládce země " + chronicle.country + ": " +
+         monthsCount(chronicle.months);
 }
 
 std::vector<ChronicleLine> chronicleLines(const ReignChronicle& chronicle,

@@ -35,7 +35,9 @@ struct ChronicleLine {
   std::string text;
 };
 
-// The chronicle's heading: "Jan, vládce země Lhota: 3 měsíce", the months in good Czech.
+// A count of months in good Czech: "1 měsíc", "3 měsíce", "12 měsíců".
+std::string monthsCount(long long months);
+// The chronicle's heading: "Jan, vládce země Lhota: 3 měsíce".
 std::string chronicleHeading(const ReignChronicle& chronicle);
 
 std::vector<ChronicleLine> chronicleLines(const ReignChronicle& chronicle,

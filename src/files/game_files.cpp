@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 #include "files/followed_links.h"
 #include "files/temporary_files.h"
@@ -60,11 +61,20 @@ std::optional<std::string> readAll(int fd, std::size_t limit, bool cut, FileFaul
   }
 }
 
+FileStamp stampOf(const struct stat& info) {
+  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::uint64_t>(info.st_size),
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+          static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
+}
+
 // One open, one status of the opened file and one read, as few calls as a bare read of the file
 // allows: the game reads a text every month. What is no regular file reads as nothing, so
-// nothing in a file's place can make the game wait.
+// nothing in a file's place can make the game wait. A file whose status matches `known` is not
+// read again: its bytes come back empty, and `stamp` says it is the same.
 std::optional<std::string> readRegular(const char* path, std::size_t limit, bool cut,
-                                       FileFault* fault) {
+                                       FileFault* fault, const FileStamp* known = nullptr,
+                                       FileStamp* stamp = nullptr) {
   const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     fail(fault, errno == EACCES ? FileFault::NotReadable : faultOfError(errno));
@@ -75,7 +85,8 @@ std::optional<std::string> readRegular(const char* path, std::size_t limit, bool
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     fail(fault, FileFault::NotAFile);
   } else {
-    bytes = readAll(fd, limit, cut, fault);
+    if (stamp) *stamp = stampOf(info);
+    bytes = known && *known == stampOf(info) ? std::string() : readAll(fd, limit, cut, fault);
   }
   ::close(fd);
   return bytes;
@@ -184,6 +195,11 @@ std::optional<std::string> readGameFile(const fs::path& path, FileFault* fault) 
 
 std::optional<std::string> readGameFileAt(const std::string& path, FileFault* fault) {
   return readRegular(path.c_str(), kLargestGameFile, false, fault);
+}
+
+std::optional<std::string> readGameFileUnlessKnown(const std::string& path, const FileStamp* known,
+                                                   FileStamp& stamp, FileFault* fault) {
+  return readRegular(path.c_str(), kLargestGameFile, false, fault, known, &stamp);
 }
 
 std::optional<std::string> readRegularFile(const fs::path& path, std::size_t largest,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -23,6 +24,28 @@ std::optional<std::string> readGameFile(const std::filesystem::path& path,
 // The same for a path already written out as text: the data texts are read every month, and
 // building a path object costs more than the work of reading one.
 std::optional<std::string> readGameFileAt(const std::string& path, FileFault* fault = nullptr);
+
+// What a file's status tells of its content without reading it: the file, its size and the
+// moments of its last write and its last change. The moment of change is the system's own (no
+// program can set it back), so a file whose stamp is the same has not changed since, but for
+// changes made within one tick of the system's clock.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+
+  bool operator==(const FileStamp& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+  }
+};
+
+// readGameFileAt, for a reader that keeps what it read: `stamp` gets the file's stamp, and a file
+// whose stamp equals `known` is not read again (its bytes come back as an empty string).
+std::optional<std::string> readGameFileUnlessKnown(const std::string& path, const FileStamp* known,
+                                                   FileStamp& stamp, FileFault* fault = nullptr);
 
 // The same for a file that may be up to `largest` bytes, such as a sound.
 std::optional<std::string> readRegularFile(const std::filesystem::path& path, std::size_t largest,

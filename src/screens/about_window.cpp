@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/about_window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,6 +25,7 @@ ClickableLabel* addLabel(QWidget* parent, const char* name, const QString& text,
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
   label->setFont(font);
+  label->setFocusPolicy(Qt::TabFocus);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
@@ -40,7 +42,8 @@ AboutWindow::AboutWindow(const QString& address, QWidget* parent) : QWidget(pare
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
   const QColor pale(255, 240, 200);
-  addLabel(this, "Label1", QStringLiteral("Programing, grafika"), 2010, screenFont(), pale);
+  addLabel(this, "Label1", QStringLiteral("Programing, grafika"), 2010, screenFont(), pale)
+      ->setFocus();
   addLabel(this, "Label2", QStringLiteral("Tým Velmoran"), 2250, sizedFont(9.75, true), Qt::white);
 
   QFont linkFont = screenFont();
@@ -49,7 +52,10 @@ AboutWindow::AboutWindow(const QString& address, QWidget* parent) : QWidget(pare
   // A long address keeps its beginning and the page's name; the whole one is in the tooltip.
   link->setText(QFontMetrics(linkFont).elidedText(address, Qt::ElideMiddle, link->width()));
   link->setToolTip(address);
+  link->setAccessibleName(address);
+  link->setAccessibleDescription(QStringLiteral("Odkaz na nápovědu, Enter ho otevře"));
   link->setCursor(Qt::PointingHandCursor);
+  link_ = link;
   connect(link, &ClickableLabel::clicked, this, &AboutWindow::linkClicked);
 
   addLabel(this, "Label4", QStringLiteral("Původní verze hry: tým Velmoran, 2026"), 3180,
@@ -62,6 +68,17 @@ void AboutWindow::paintEvent(QPaintEvent*) {
     background_ = aboutBackground(size(), dpr);
   }
   QPainter(this).drawPixmap(0, 0, background_);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if ((enter || event->key() == Qt::Key_Space) && link_->hasFocus()) {
+    emit linkClicked();
+  } else if (enter || event->key() == Qt::Key_Escape) {
+    emit backgroundClicked();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -10,7 +10,8 @@ namespace velmoran {
 class ClickableLabel;
 
 // The about box `about`: a background picture with four labels; the third is the address of
-// the help page.
+// the help page. Tab walks the labels; Enter or Space on the address opens it, Enter elsewhere
+// and Esc close the box as a click on its background does.
 class AboutWindow : public QWidget {
   Q_OBJECT
 
@@ -26,9 +27,11 @@ class AboutWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPixmap background_;
+  ClickableLabel* link_ = nullptr;
 };
 
 }  // namespace velmoran

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "files/chronicle_texts.h"
 #include "screens/banner_pictures.h"
+#include "screens/readable_label.h"
 #include "screens/screen_fonts.h"
 #include "screens/sharp_picture.h"
 #include "screens/text_conversion.h"
@@ -24,11 +26,9 @@ constexpr int kMonthsLeft = 2925;
 constexpr int kRowTops[] = {1575, 1950, 2325};
 
 QLineEdit* addField(QWidget* parent, const QString& name, int left, int top, int width) {
-  auto* field = new QLineEdit(parent);
+  auto* field = new ReadOnlyField(parent);
   field->setObjectName(name);
-  field->setReadOnly(true);
-  // The table is only read: Tab goes straight to "Ok"; a click or the arrows reach a name.
-  field->setFocusPolicy(Qt::ClickFocus);
+  field->setFocusPolicy(Qt::NoFocus);
   placeAt(field, left, top, width, 300);
   return field;
 }
@@ -46,6 +46,16 @@ void showName(QLineEdit* field, const QString& name) {
   field->setText(shown);
   field->setCursorPosition(0);
   field->setToolTip(shown == name ? QString() : name);
+}
+
+// "1. Kazimír Dlouhověký, 48 měsíců": the place, the whole name and the months of a row.
+QString rowReading(int row, const QString& name, const QString& months) {
+  bool number = false;
+  const long long count = months.toLongLong(&number);
+  return QStringLiteral("%1. %2, %3")
+      .arg(row + 1)
+      .arg(name.isEmpty() ? QStringLiteral("bez jména") : name,
+           number ? qtText(monthsCount(count)) : months + QStringLiteral(" měsíců"));
 }
 
 bool isEnter(const QKeyEvent* event) {
@@ -68,9 +78,10 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  addPicture(this, 75, 75, kClientWidth - 150, 990, [](QSize size, qreal dpr) {
-    return posterBanner(size, QStringLiteral("TOP SKÓRE"), dpr);
-  });
+  addPicture(
+      this, 75, 75, kClientWidth - 150, 990,
+      [](QSize size, qreal dpr) { return posterBanner(size, QStringLiteral("TOP SKÓRE"), dpr); },
+      QStringLiteral("TOP SKÓRE"));
 
   addHeading(this, "Label1", QStringLiteral("Jméno"), 300);
   addHeading(this, "Label2", QStringLiteral("Měsíců"), kMonthsLeft);
@@ -81,7 +92,15 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
                                     kRowTops[row], kClientWidth - 225 - kMonthsLeft);
   }
 
-  for (int row = 0; row < 3; ++row) fields_[2 * row]->installEventFilter(this);
+  // Each ruler's name is the row's one item for the keyboard and a screen reader: Tab, the
+  // arrows or a click reach it, and it is read with its place and months.
+  for (int row = 0; row < 3; ++row) {
+    QLineEdit* name = fields_[2 * row];
+    name->setFocusPolicy(Qt::StrongFocus);
+    name->setAccessibleDescription(QStringLiteral("Enter otevře kroniku této vlády"));
+    name->installEventFilter(this);
+    fields_[2 * row + 1]->setAccessibleName(QStringLiteral("Měsíců"));
+  }
 
   auto* ok = new QPushButton(QStringLiteral("Ok"), this);
   ok->setObjectName(QStringLiteral("Command1"));
@@ -89,6 +108,9 @@ BestScoresWindow::BestScoresWindow(QWidget* parent) : QWidget(parent) {
   placeAt(ok, 1800, 3000, 975, 345);
   ok->setFocus();
   ok_ = ok;
+  setTabOrder(fields_[0], fields_[2]);
+  setTabOrder(fields_[2], fields_[4]);
+  setTabOrder(fields_[4], ok_);
   connect(ok, &QPushButton::clicked, this, &BestScoresWindow::okClicked);
 }
 
@@ -123,6 +145,7 @@ void BestScoresWindow::showScores(const std::array<std::string, 6>& fields) {
   for (std::size_t i = 0; i < fields.size(); i += 2) {
     showName(fields_[i], qtText(fields[i]));
     fields_[i + 1]->setText(qtText(fields[i + 1]));
+    fields_[i]->setAccessibleName(rowReading(int(i / 2), qtText(fields[i]), qtText(fields[i + 1])));
   }
 }
 

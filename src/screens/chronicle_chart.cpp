@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "screens/screen_colours.h"
+#include "screens/window_scale.h"
 
 namespace velmoran {
 
@@ -90,7 +91,7 @@ void drawPanel(QPainter& p, const QRectF& area, const Panel& panel,
 
 ChronicleChart::ChronicleChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("graf"));
-  setMinimumSize(520, 300);
+  setMinimumSize(scaled(QSize(520, 300)));
 }
 
 void ChronicleChart::showFigures(const std::vector<MonthFigures>& figures) {

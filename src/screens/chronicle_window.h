@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QTableWidget>
 #include <QWidget>
 #include <vector>
 
@@ -12,8 +13,10 @@ namespace velmoran {
 
 class ChronicleChart;
 
-// "Kronika vlády": the chart of a reign and, below it, a line for every month that had a
-// moment worth telling. It only shows: closing it (Esc) changes nothing.
+// "Kronika vlády": the chart of a reign, or its figures month by month in a table, and below
+// them a line for every month that had a moment worth telling. It only shows: closing it (Esc)
+// changes nothing. The lines hold the keyboard first; Tab leads to the chart's and the table's
+// tabs.
 class ChronicleWindow : public QWidget {
   Q_OBJECT
 
@@ -25,7 +28,10 @@ class ChronicleWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void showFigures(const std::vector<MonthFigures>& figures);
+
   ChronicleChart* chart_;
+  QTableWidget* figures_;
   QListWidget* lines_;
 };
 

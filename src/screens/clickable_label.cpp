@@ -5,6 +5,12 @@
 
 namespace velmoran {
 
+ClickableLabel::ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : ReadableLabel(text, parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }

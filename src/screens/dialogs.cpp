@@ -57,7 +57,10 @@ std::unique_ptr<QInputDialog> inputBox(const QString& title, const QString& prom
   caption.setBold(true);
   const int titleWidth = QFontMetrics(caption).horizontalAdvance(title) + kTitleBarRoom;
   // The box takes its size from its layout: the line to type in is what widens it.
-  if (auto* line = box->findChild<QLineEdit*>()) line->setMinimumWidth(titleWidth);
+  if (auto* line = box->findChild<QLineEdit*>()) {
+    line->setMinimumWidth(titleWidth);
+    line->setAccessibleName(prompt);
+  }
   return box;
 }
 

@@ -50,11 +50,8 @@ void KeyboardMenuBar::leave() {
   QWidget* before = focusBefore_;
   focusBefore_ = nullptr;
   setActiveAction(nullptr);
-  if (before && before->isVisible() && before != this) {
-    before->setFocus(Qt::MenuBarFocusReason);
-  } else {
-    clearFocus();
-  }
+  clearFocus();
+  emit left(before && before != this ? before : nullptr);
 }
 
 }  // namespace velmoran

@@ -18,12 +18,17 @@ class KeyboardMenuBar : public QMenuBar {
   // Opens the first menu with its first entry highlighted, ready for the arrow keys.
   void takeKeyboard();
 
+ signals:
+  // Esc left the bar; `before` had the keyboard before F10 (null when the bar was reached
+  // otherwise). The window gives the keyboard back to where the player goes on.
+  void left(QWidget* before);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // Takes the highlight away and hands the keyboard back to where it was before F10.
+  // Takes the highlight away and hands the keyboard back.
   void leave();
 
   QPointer<QWidget> focusBefore_;

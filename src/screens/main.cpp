@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
   velmoran::Session session(ui, velmoran::gameFoldersOfThisRun(), velmoran::turnRules(),
                             velmoran::runMenuCommand);
   ui.attach(session);
+  ui.loadWindowSize();
   QObject::connect(&ui, &velmoran::QtUi::noScreenLeft, &app, &QApplication::quit);
 
   // The reign is kept after every action, and once more whenever the program is asked to end:

@@ -3,14 +3,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
-#include <QWindow>
 
+#include "files/game_files.h"
 #include "platform/link.h"
 #include "screens/about_window.h"
+#include "screens/accessible_roles.h"
 #include "screens/best_scores_window.h"
 #include "screens/chronicle_window.h"
 #include "screens/dialogs.h"
@@ -21,6 +23,10 @@
 #include "screens/splash_window.h"
 #include "screens/text_conversion.h"
 #include "screens/title_menu_window.h"
+#include "screens/window_placement.h"
+#include "screens/window_scale.h"
+#include "state/file_messages.h"
+#include "state/messages.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -31,28 +37,16 @@ std::size_t slot(Screen screen) {
   return static_cast<std::size_t>(screen);
 }
 
-// Puts `window` in the middle of `over`, where the player looks, inside the screen.
-void centreOver(QWidget* window, const QWidget* over) {
-  QRect place(QPoint(), window->size());
-  place.moveCenter(over->geometry().center());
-  if (const QScreen* screen = over->screen()) {
-    const QRect desktop = screen->availableGeometry();
-    place.moveLeft(qBound(desktop.left(), place.left(), desktop.right() - place.width()));
-    place.moveTop(qBound(desktop.top(), place.top(), desktop.bottom() - place.height()));
-  }
-  window->setGeometry(place);
-}
-
-// Ties `window` to `owner` on the desktop: the window manager keeps it above its owner and
-// places it with it.
-void tieTo(QWidget* window, const QWidget* owner) {
-  window->winId();
-  if (QWindow* handle = window->windowHandle()) handle->setTransientParent(owner->windowHandle());
-}
+constexpr char kSizeUnreadable[] =
+    "Bohužel hra nemůže přečíst soubor, kde je uložena velikost oken; okna mají velikost podle "
+    "obrazovky.";
+constexpr char kSizeUnsaved[] = "Bohužel při ukládání velikosti oken nastala chyba.";
 
 }  // namespace
 
-QtUi::QtUi() = default;
+QtUi::QtUi() {
+  installAccessibleRoles();
+}
 
 QtUi::~QtUi() {
   for (const QPointer<QWidget>& window : windows_) delete window.data();
@@ -61,6 +55,55 @@ QtUi::~QtUi() {
 
 void QtUi::attach(Session& session) {
   session_ = &session;
+}
+
+void QtUi::loadWindowSize() {
+  const auto path = session_->folders().player / kWindowSizeFile;
+  clearInterruptedWrites(path);
+  sizeFault_ = FileFault::None;
+  useWindowSize(readWindowSize(path, &sizeFault_).value_or(kSizeByTheScreen));
+}
+
+void QtUi::useWindowSize(int percent) {
+  windowSize_ = percent;
+  applyWindowScale(scaleOf(percent, QGuiApplication::primaryScreen()));
+  rebuildOpenWindows();
+}
+
+// The help and chronicle windows only show what the player can open again; they close.
+void QtUi::rebuildOpenWindows() {
+  for (QWidget* shown : {help_.data(), chronicle_.data()}) {
+    if (shown) shown->close();
+  }
+  const QWidget* active = QApplication::activeWindow();
+  Screen activeScreen = Screen::Menu;
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (!windows_[i]) continue;
+    const auto screen = static_cast<Screen>(i);
+    if (windows_[i] == active) activeScreen = screen;
+    const QPoint centre = windows_[i]->geometry().center();
+    const QMargins frame = frameOf(windows_[i]);
+    closeScreen(screen);
+    openScreen(screen);
+    QWidget* rebuilt = windows_[i];
+    QRect place(QPoint(), rebuilt->size());
+    place.moveCenter(centre);
+    rebuilt->setGeometry(onTheScreen(place, frame, rebuilt->screen()));
+  }
+  if (QWidget* again = window(activeScreen)) again->activateWindow();
+}
+
+void QtUi::saveSettings(int windowSize) {
+  if (windowSize != windowSize_) {
+    FileFault fault = FileFault::None;
+    if (!writeWindowSize(session_->folders().player / kWindowSizeFile, windowSize, &fault)) {
+      message(Icon::Critical, kFileErrorTitle, withCause(kSizeUnsaved, fault));
+      return;
+    }
+    sizeFault_ = FileFault::None;
+  }
+  drive([](Session& s) { s.saveSettings(); });
+  if (windowSize != windowSize_) useWindowSize(windowSize);
 }
 
 QWidget* QtUi::window(Screen screen) const {
@@ -99,10 +142,17 @@ void QtUi::openScreen(Screen screen) {
   windows_[slot(screen)] = window;
   window->installEventFilter(this);
   prepareForKeyboard(window);
+  // A window sized by its layout (the game screen's menu bar) takes its size now, to be placed.
+  if (QLayout* layout = window->layout()) layout->activate();
   place(screen, window);
   window->show();
   // The screen just opened is where the player goes on: it takes the keyboard.
   window->activateWindow();
+  if (screen == Screen::Nastaveni && sizeFault_ != FileFault::None &&
+      sizeFault_ != FileFault::Missing) {
+    message(Icon::Critical, kFileErrorTitle, withCause(kSizeUnreadable, sizeFault_));
+    sizeFault_ = FileFault::None;
+  }
 }
 
 void QtUi::place(Screen screen, QWidget* opening) const {
@@ -170,6 +220,7 @@ void QtUi::showHelp(const QUrl& page) {
     help_->setAttribute(Qt::WA_DeleteOnClose);
     if (QWidget* from = QApplication::activeWindow()) {
       tieTo(help_, from);
+      fitTheScreen(help_, frameOf(from), from->screen());
       centreOver(help_, from);
     }
   }
@@ -179,6 +230,7 @@ void QtUi::showHelp(const QUrl& page) {
 }
 
 void QtUi::infoTextChanged(const std::string&) {
+  if (GameWindow* game = gameWindow()) game->textWritten();
   refreshGameWindow();
 }
 
@@ -196,7 +248,8 @@ void QtUi::rebellionChanged(const RebellionScreen& sides) {
   }
 }
 
-// Beside the best-scores screen, to its right, so that its Ok stays in reach.
+// Beside the best-scores screen, or during play beside the game screen, so that their buttons
+// stay in reach.
 void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<ChronicleLine>& lines) {
   if (!chronicle_) {
     auto* window = new ChronicleWindow;
@@ -205,9 +258,18 @@ void QtUi::showChronicle(const ReignChronicle& chronicle, const std::vector<Chro
   }
   static_cast<ChronicleWindow*>(chronicle_.data())->showChronicle(chronicle, lines);
   if (QWidget* scores = window(Screen::Prohra)) {
-    chronicle_->move(scores->frameGeometry().topRight() + QPoint(12, 0));
+    placeBeside(chronicle_, scores);
+  } else if (QWidget* game = window(Screen::Main)) {
+    placeBeside(chronicle_, game);
   }
   chronicle_->show();
+}
+
+// A chronicle the player asked for takes the keyboard, to be read; Esc gives it back.
+void QtUi::takeToChronicle() {
+  if (!chronicle_ || !chronicle_->isVisible()) return;
+  chronicle_->raise();
+  chronicle_->activateWindow();
 }
 
 bool QtUi::eventFilter(QObject* watched, QEvent* event) {
@@ -256,6 +318,12 @@ QWidget* QtUi::createWindow(Screen screen) {
       connect(game, &GameWindow::neClicked, this, [this] { drive([](Session& s) { s.ne(); }); });
       connect(game, &GameWindow::reportBought, this,
               [this] { drive([](Session& s) { s.buyReport(); }); });
+      connect(game, &GameWindow::chronicleAsked, this, [this] {
+        drive([this](Session& s) {
+          if (const auto sofar = s.reignSoFar()) showChronicle(sofar->chronicle, sofar->lines);
+        });
+        takeToChronicle();
+      });
       if (const Game* running = session_->game()) {
         game->showState(running->screen());
         game->setEnabled(running->screen().enabled);
@@ -268,6 +336,7 @@ QWidget* QtUi::createWindow(Screen screen) {
               [this] { drive([](Session& s) { s.closeBestScores(); }); });
       connect(scores, &BestScoresWindow::rulerChosen, this, [this](int row) {
         drive([row](Session& s) { s.openChronicleOfRow(std::size_t(row)); });
+        takeToChronicle();
       });
       scores->showScores(session_->bestScoresShown());
       return scores;
@@ -310,11 +379,12 @@ QWidget* QtUi::createShellWindow(Screen screen) {
     case Screen::Nastaveni: {
       auto* settings = new SettingsWindow;
       settings->showChecks(session_->settingsChecks());
+      settings->showWindowSize(windowSize_);
       connect(settings, &SettingsWindow::checkToggled, this, [this](int box, bool ticked) {
         drive([box, ticked](Session& s) { s.setSettingsCheck(std::size_t(box), ticked); });
       });
       connect(settings, &SettingsWindow::saveClicked, this,
-              [this] { drive([](Session& s) { s.saveSettings(); }); });
+              [this, settings] { saveSettings(settings->chosenWindowSize()); });
       return settings;
     }
     case Screen::About: {

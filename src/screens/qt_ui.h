@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 
+#include "files/file_fault.h"
+#include "files/window_size_file.h"
 #include "platform/sound.h"
 #include "state/ui.h"
 
@@ -31,6 +33,13 @@ class QtUi : public QObject, public Ui {
 
   // The open window of `screen`, or null.
   QWidget* window(Screen screen) const;
+
+  // Reads the size of the windows the player keeps in "velikost.dat" (by the screen when it
+  // has none) and draws the windows at it.
+  void loadWindowSize();
+  // Draws every window at `percent` (0: by the screen), the open ones at once.
+  void useWindowSize(int percent);
+  int windowSize() const { return windowSize_; }
 
   void message(Icon icon, const std::string& title, const std::string& text) override;
   bool askYesNo(const std::string& title, const std::string& text) override;
@@ -77,6 +86,11 @@ class QtUi : public QObject, public Ui {
   // What every window does for the keyboard: Enter presses the focused button, F1 opens the
   // help window.
   void prepareForKeyboard(QWidget* window);
+  // Draws the open windows anew at the window size, each where it stood.
+  void rebuildOpenWindows();
+  // "Uložit" of the settings screen: the window size, then the options of "data.dat".
+  void saveSettings(int windowSize);
+  void takeToChronicle();
   GameWindow* gameWindow() const;
   void refreshGameWindow();
   void refreshBestScores();
@@ -86,6 +100,9 @@ class QtUi : public QObject, public Ui {
   QPointer<QWidget> help_;
   SoundPlayer sound_;
   QPointer<QWidget> chronicle_;
+  int windowSize_ = kSizeByTheScreen;
+  // Why "velikost.dat" could not be read at the start, told on the settings screen.
+  FileFault sizeFault_ = FileFault::None;
 };
 
 }  // namespace velmoran

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 
 #include "state/rebellion_screen.h"
@@ -10,7 +11,8 @@
 namespace velmoran {
 
 // The rebellion screen `vzpoura`: who fights for the ruler and who against, the strength of
-// each side, and the OK that decides.
+// each side, and the OK that decides. A screen reader hears both sides with the OK, which holds
+// the focus; Tab reaches each list and strength, named after its heading.
 class RebellionWindow : public QWidget {
   Q_OBJECT
 
@@ -27,6 +29,7 @@ class RebellionWindow : public QWidget {
   QListWidget* protitobe_;
   QLineEdit* tvojes_;
   QLineEdit* jejichs_;
+  QPushButton* ok_;
 };
 
 }  // namespace velmoran

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "screens/readable_label.h"
 #include "screens/screen_colours.h"
 #include "screens/screen_fonts.h"
 #include "screens/text_conversion.h"
@@ -62,6 +63,7 @@ constexpr int kProfitValue = 4275;
 ReportFrame::ReportFrame(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("zprava"));
   setFrameStyle(QFrame::Box | QFrame::Plain);
+  setAccessibleName(QStringLiteral("Zpráva Tajné policie"));
   resize(twipsSize(kWidth, kHeight));
   setFont(sizedFont(8.25, true));
 
@@ -81,8 +83,10 @@ ReportFrame::ReportFrame(QWidget* parent) : QFrame(parent) {
     for (const Row& row : rows) {
       const int top = kFirstRowTop + row.row * kRowStep;
       const QString name = qtText(nameOf(row.strength));
+      auto* caption = new ReadableLabel(this);
       addLabel(name + QStringLiteral("Caption"), QString::fromUtf8(row.caption), column.caption,
-               top, column.strength - column.caption);
+               top, column.strength - column.caption, caption);
+      rows_.push_back({caption, row.strength, row.opinion});
       addValue(row.strength, strength, column.strength, top, column.opinion - column.strength);
       if (row.opinion) {
         addValue(*row.opinion, kPopularityGreen, column.opinion, top, column.end - column.opinion);
@@ -92,14 +96,17 @@ ReportFrame::ReportFrame(QWidget* parent) : QFrame(parent) {
   addRows(kHomeRows, kHome, kRulerBlue);
   addRows(kForeignRows, kForeign, kPartisanRed);
 
+  auto* profit = new ReadableLabel(this);
   addLabel(QStringLiteral("ziskCaption"), QStringLiteral("Zisk z 1% území"), kProfitCaption,
-           kProfitTop, kProfitValue - kProfitCaption);
+           kProfitTop, kProfitValue - kProfitCaption, profit);
+  rows_.push_back({profit, Quantity::zisk, std::nullopt, true});
   addValue(Quantity::zisk, kProfitPurple, kProfitValue, kProfitTop, kWidth - 75 - kProfitValue);
 }
 
 QLabel* ReportFrame::addLabel(const QString& name, const QString& text, int left, int top,
-                              int width) {
-  auto* label = new QLabel(text, this);
+                              int width, QLabel* label) {
+  if (!label) label = new QLabel(this);
+  label->setText(text);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   placeAt(label, left, top, width, kRowHeight);
@@ -113,6 +120,28 @@ void ReportFrame::addValue(Quantity q, const QColor& colour, int left, int top, 
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
   values_[indexOf(q)] = label;
+}
+
+std::vector<QWidget*> ReportFrame::readableRows() const {
+  std::vector<QWidget*> rows;
+  for (const ReadableRow& row : rows_) rows.push_back(row.caption);
+  return rows;
+}
+
+void ReportFrame::showReadings() {
+  for (const ReadableRow& row : rows_) {
+    const QString value = values_[indexOf(row.strength)]->text();
+    QString reading = row.caption->text() + QStringLiteral(": ");
+    if (row.profit) {
+      reading += value + QStringLiteral(" $");
+    } else {
+      reading += QStringLiteral("síla ") + value;
+      if (row.opinion) {
+        reading += QStringLiteral(", oblíbenost ") + values_[indexOf(*row.opinion)]->text();
+      }
+    }
+    row.caption->setReading(reading);
+  }
 }
 
 }  // namespace velmoran

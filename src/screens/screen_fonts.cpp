@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include "screens/window_scale.h"
+
 namespace velmoran {
 
 QFont screenFont() {
@@ -13,15 +15,15 @@ QFont screenFont() {
 
 QFont sizedFont(double points, bool bold) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  font.setPointSizeF(points);
+  font.setPointSizeF(points * windowScale());
   font.setStretch(QFont::SemiCondensed);
   font.setBold(bold);
   return font;
 }
 
 void shrinkToFit(QLabel* caption) {
-  constexpr double kSmallest = 6;
-  constexpr double kStep = 0.25;
+  const double kSmallest = 6 * windowScale();
+  const double kStep = 0.25 * windowScale();
   QFont font = caption->font();
   const int room = caption->contentsRect().width();
   while (QFontMetrics(font).horizontalAdvance(caption->text()) > room &&
@@ -47,7 +49,7 @@ void condenseTogether(const std::vector<QLabel*>& captions, int gap) {
 QFont reportTitleFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setFamilies({QStringLiteral("Arial Black"), font.family()});
-  font.setPointSizeF(15.75);
+  font.setPointSizeF(15.75 * windowScale());
   font.setWeight(QFont::Black);
   return font;
 }

@@ -10,7 +10,7 @@ namespace velmoran {
 // The texts of every screen: the desktop's sans-serif at 8.25 points, set a little narrower
 // so that the captions keep to the places the screens give them.
 QFont screenFont();
-// The screens' font at another size in points, optionally bold.
+// The screens' font at another size in points (at 100 %), optionally bold.
 QFont sizedFont(double points, bool bold);
 // Makes the caption's font a little smaller where the caption would not fit its place on
 // this desktop's fonts.

@@ -45,9 +45,11 @@ void showSharpPicture(QLabel* box, PictureDrawing draw) {
   new SharpPicture(box, std::move(draw));
 }
 
-QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw) {
+QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw,
+                   const QString& alt) {
   auto* box = new QLabel(parent);
   box->setObjectName(QStringLiteral("Picture1"));
+  box->setAccessibleName(alt);
   placeAt(box, left, top, width, height);
   showSharpPicture(box, std::move(draw));
   return box;

@@ -17,7 +17,8 @@ using PictureDrawing = std::function<QPixmap(QSize size, qreal dpr)>;
 void showSharpPicture(QLabel* box, PictureDrawing draw);
 
 // The screen's picture box `Picture1` at its place in `parent` (measures in twips), showing the
-// picture `draw` makes, sharp.
-QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw);
+// picture `draw` makes, sharp; a screen reader reads `alt` for it.
+QLabel* addPicture(QWidget* parent, int left, int top, int width, int height, PictureDrawing draw,
+                   const QString& alt);
 
 }  // namespace velmoran

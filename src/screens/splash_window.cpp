@@ -38,7 +38,7 @@ SplashWindow::SplashWindow(QWidget* parent)
   setFont(screenFont());
   setFixedSize(twipsSize(kClientWidth, kClientHeight));
 
-  addPicture(this, 0, 0, kClientWidth, kClientHeight, splashPicture);
+  addPicture(this, 0, 0, kClientWidth, kClientHeight, splashPicture, QStringLiteral("Velmoran"));
 
   addCredit(this, "Label1", QStringLiteral("Velmoran"), 3720, true);
   addCredit(this, "Label2", QStringLiteral("Napsal a nakreslil tým Velmoran"), 3930, false);

@@ -62,6 +62,7 @@ TitleMenuWindow::TitleMenuWindow(QWidget* parent)
     return posterBanner(size, QStringLiteral("VELMORAN"), dpr);
   });
   banner->setCursor(Qt::PointingHandCursor);
+  banner->setAccessibleName(QStringLiteral("VELMORAN"));
   connect(banner, &ClickableLabel::clicked, timer1_, qOverload<>(&QTimer::start));
 
   QPushButton* start = addButton(this, "Command1", QStringLiteral("Start"), kFirstButtonTop);

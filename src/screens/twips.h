@@ -5,13 +5,16 @@
 #include <QSize>
 #include <QWidget>
 
+#include "screens/window_scale.h"
+
 namespace velmoran {
 
-// The screens are laid out in twips, fifteen to a pixel at 96 dots per inch.
+// The screens are laid out in twips, fifteen to a pixel at 96 dots per inch, and drawn at the
+// window size the player chose.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int px(int twips) {
-  return twips / kTwipsPerPixel;
+inline int px(int twips) {
+  return static_cast<int>(twips * windowScale() / kTwipsPerPixel + 1e-9);
 }
 
 inline QSize twipsSize(int width, int height) {

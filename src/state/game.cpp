@@ -6,9 +6,7 @@
 #include <utility>
 
 #include "files/cp1250.h"
-#include "files/data_text.h"
 #include "files/decimal_text.h"
-#include "files/game_files.h"
 #include "files/question_codes.h"
 #include "state/file_messages.h"
 #include "state/messages.h"
@@ -120,10 +118,8 @@ void Game::info_Change(bool textChanged) {
 
 bool Game::otevri() {
   WorkingVars& v = vars();
-  // A file read whole that holds no record is damaged; a file that cannot be read says why.
-  FileFault fault = FileFault::Damaged;
-  const auto bytes = session_.folders().readText(v.textFileName, &fault);
-  const auto record = bytes ? parseDataText(*bytes) : std::nullopt;
+  FileFault fault = FileFault::None;
+  const auto record = session_.dataTexts().read(v.textFileName, &fault);
   if (!record) {
     ui().message(Icon::Critical, kFileErrorTitle, withCause(kMissingDataText, fault));
     return false;

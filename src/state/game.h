@@ -75,6 +75,9 @@ class Game {
   void recordMonthFigures();
   // The chronicle as the reign ends, with the figures of its last moment.
   ReignChronicle finishChronicle(long long months);
+  // The chronicle of the reign so far, with the figures of this moment; the game's own
+  // chronicle stays as it is.
+  ReignChronicle chronicleSoFar() const;
 
   // A once-per-game command switches its own menu entry off until the next game.
   void withdraw(MenuEntry entry);

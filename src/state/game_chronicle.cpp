@@ -45,6 +45,11 @@ void Game::recordMonthFigures() {
   recorder_.recordMonth(monthFigures());
 }
 
+ReignChronicle Game::chronicleSoFar() const {
+  return recorder_.finish(monthFigures(), text(Quantity::jmeno), text(Quantity::stat),
+                          whole(value(Quantity::vlada)));
+}
+
 ReignChronicle Game::finishChronicle(long long months) {
   return recorder_.finish(monthFigures(), text(Quantity::jmeno), text(Quantity::stat), months);
 }

@@ -11,6 +11,7 @@
 
 #include "files/best_scores.h"
 #include "files/chronicle_texts.h"
+#include "files/data_text_shelf.h"
 #include "files/game_folders.h"
 #include "files/kept_chronicles.h"
 #include "files/kept_reign.h"
@@ -40,6 +41,8 @@ class Session {
   Random& random() { return random_; }
   WorkingVars& vars() { return vars_; }
   const GameFolders& folders() const { return folders_; }
+  // The data texts, read as the panel shows them.
+  DataTextShelf& dataTexts() { return dataTexts_; }
 
   bool isOpen(Screen screen) const;
   bool anyScreenOpen() const;
@@ -130,6 +133,12 @@ class Session {
   std::optional<ShownChronicle> lastChronicle();
   // The same without its texts, for its figures alone.
   std::optional<ReignChronicle> lastReign();
+  // The running reign's chronicle up to this moment, for the player to read back during play;
+  // it changes nothing of the game. Empty when no game runs, and, after telling the player why,
+  // when the chronicle's texts cannot be read.
+  std::optional<ShownChronicle> reignSoFar();
+  // The same without its texts, for its figures alone.
+  std::optional<ReignChronicle> runningReign() const;
   // Best-scores screen: the ruler's name in `row` (0 to 2) opens that reign's chronicle.
   void openChronicleOfRow(std::size_t row);
   // The end of a reign: keeps its chronicle beside the best scores `best`.
@@ -196,6 +205,7 @@ class Session {
 
   Ui& ui_;
   GameFolders folders_;
+  DataTextShelf dataTexts_{folders_};
   TurnRules turn_;
   MenuCommandRunner menuCommand_;
   Random random_;

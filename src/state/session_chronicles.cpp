@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chronicles of the reigns: kept at every reign's end, shown beside the best scores and
-// asked for from the title menu.
+// asked for from the title menu, and the running reign's read back during play.
 #include "files/decimal_text.h"
 #include "state/file_messages.h"
 #include "state/messages.h"
@@ -75,6 +75,15 @@ std::optional<ReignChronicle> Session::lastReign() {
 
 std::optional<Session::ShownChronicle> Session::lastChronicle() {
   return inWords(lastReign());
+}
+
+std::optional<ReignChronicle> Session::runningReign() const {
+  if (!game_) return std::nullopt;
+  return game_->chronicleSoFar();
+}
+
+std::optional<Session::ShownChronicle> Session::reignSoFar() {
+  return inWords(runningReign());
 }
 
 void Session::openChronicleOfRow(std::size_t row) {

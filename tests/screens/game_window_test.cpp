@@ -315,11 +315,16 @@ class GameWindowTest : public QObject {
 
   void menuEntryCountsPerMenu() {
     GameWindow window;
-    const QList<QPair<QString, int>> counts = {{"mhra", 2},  {"mzivot", 4},   {"dotace", 8},
+    // "Hra" has its two entries and the chronicle of the reign so far.
+    const QList<QPair<QString, int>> counts = {{"mhra", 3},  {"mzivot", 4},   {"dotace", 8},
                                                {"valky", 3}, {"politika", 4}, {"ek", 6},
                                                {"jine", 2}};
     for (const auto& [menu, count] : counts) {
-      QCOMPARE(control<QMenu>(window, menu)->actions().size(), count);
+      int entries = 0;
+      for (const QAction* action : control<QMenu>(window, menu)->actions()) {
+        entries += !action->objectName().startsWith(QLatin1String("proc_"));
+      }
+      QCOMPARE(entries, count);
     }
   }
 

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include "screens/qt_ui.h"
 
@@ -51,6 +53,50 @@ class HelpWindowTest : public QObject {
     QVERIFY(button(help, "vpred")->isEnabled());
     QTest::keyClick(page, Qt::Key_Right, Qt::AltModifier);
     QCOMPARE(page->source().fragment(), QStringLiteral("klavesy"));
+  }
+
+  // Vpřed comes back to the very place Zpět left: the link's target, scrolled as it was.
+  void forwardReturnsToWhereBackCameFrom() {
+    HelpWindow help(shippedPage());
+    help.resize(500, 300);
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QTextBrowser* page = help.browser();
+    QScrollBar* scroll = page->verticalScrollBar();
+    // The link "Klávesnice" of the contents, reached by Tab and followed by Enter.
+    page->setFocus();
+    while (page->textCursor().selectedText() != QStringLiteral("Klávesnice")) {
+      QTest::keyClick(page, Qt::Key_Tab);
+    }
+    QCOMPARE(page->accessibleDescription(), QStringLiteral("Odkaz: Klávesnice"));
+    QTest::keyClick(page, Qt::Key_Return);
+    QCOMPARE(page->source().fragment(), QStringLiteral("klavesy"));
+    const int atTheLink = scroll->value();
+    QVERIFY(atTheLink > 0);
+    QTest::mouseClick(button(help, "zpet"), Qt::LeftButton);
+    QCOMPARE(scroll->value(), 0);
+    QTest::mouseClick(button(help, "vpred"), Qt::LeftButton);
+    QCOMPARE(page->source().fragment(), QStringLiteral("klavesy"));
+    QCOMPARE(scroll->value(), atTheLink);
+  }
+
+  // The caret on a picture tells its alternative text, as a screen reader reads it.
+  void picturesAreToldByTheirText() {
+    HelpWindow help(shippedPage());
+    QTextBrowser* page = help.browser();
+    QStringList told;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+      for (auto part = block.begin(); !part.atEnd(); ++part) {
+        if (!part.fragment().charFormat().isImageFormat()) continue;
+        QTextCursor caret(page->document());
+        caret.setPosition(part.fragment().position());
+        page->setTextCursor(caret);
+        told << page->accessibleDescription();
+      }
+    }
+    QCOMPARE(told,
+             QStringList({QStringLiteral("Obrázek: Hlavní nabídka hry Velmoran"),
+                          QStringLiteral("Obrázek: Herní obrazovka se zprávou tajné policie")}));
   }
 
   void escCloses() {

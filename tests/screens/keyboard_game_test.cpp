@@ -158,9 +158,14 @@ class KeyboardPlayer : public QObject {
     press(Qt::Key_Return);
   }
 
-  // Tab leads from Ok to the report's button; Space buys it, and the focus is on Ok again.
+  // Tab leads from Ok over its text to the report's button; Space buys it, and the focus is
+  // on Ok again.
   void buyReport(const velmoran::Game& game) {
     const int before = std::stoi(game.text(Quantity::kasa));
+    QTest::keyClick(keyboardTarget(), Qt::Key_Tab);
+    if (QApplication::focusWidget() != control<QWidget>(Screen::Main, "info")) {
+      return fail("Tab did not lead to the info panel");
+    }
     QTest::keyClick(keyboardTarget(), Qt::Key_Tab);
     if (QApplication::focusWidget() != control<QWidget>(Screen::Main, "Command1")) {
       return fail("Tab did not lead to the report");

@@ -29,6 +29,37 @@ class KeyboardTest : public QObject {
   }
 
  private slots:
+  // A new text is heard once: with the answer button that takes the focus (its description),
+  // or, where the button keeps the focus, as a notification; after a month turn it begins with
+  // the new month.
+  void everyTextIsAnnouncedOnce() {
+    TestSession run;
+    run.folder.writeDataText("nic.ini", 0, "Nic se nestalo", 1, 0, 1);
+    for (const char* event :
+         {"nahoda1.ini", "nahoda2.ini", "nahoda3.ini", "nahoda4.ini", "nahoda5.ini", "nahoda6.ini",
+          "nahoda7.ini", "nahoda8.ini", "nahoda9.ini", "nahoda10.ini", "nahoda77.ini"}) {
+      run.folder.writeDataText(event, 0, "Událost", 1, 0, 0);
+    }
+    run.start();
+    QWidget* game = run.window(Screen::Main);
+    activate(game);
+    auto* ok = run.control<QPushButton>(Screen::Main, "ok");
+    auto* notification = run.control<QWidget>(Screen::Main, "oznameni");
+    QCOMPARE(ok->accessibleDescription(), QStringLiteral("Vítejte"));
+    QTest::keyClick(ok, Qt::Key_Space);
+    game->findChild<QAction*>(QStringLiteral("noo"))->trigger();
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QCOMPARE(ok->accessibleDescription(), QStringLiteral("Nic se nestalo"));
+    QCoreApplication::processEvents();
+    QVERIFY(!notification->isVisible());  // the focus came with the text
+    QTest::keyClick(ok, Qt::Key_Space);
+    QCOMPARE(run.session.game()->text(Quantity::vlada), std::string("2"));
+    const QString said = QStringLiteral("Nový měsíc. Vládnete již: 2. Událost");
+    QCOMPARE(ok->accessibleDescription(), said);
+    QTRY_VERIFY(notification->isVisible());  // Ok kept the focus: the text comes by itself
+    QCOMPARE(notification->accessibleName(), said);
+  }
+
   // Space and Enter press the answer button that has just appeared, never the report button.
   void answerButtonTakesTheFocus_data() {
     QTest::addColumn<int>("key");
@@ -71,21 +102,46 @@ class KeyboardTest : public QObject {
     QVERIFY(!run.window(Screen::Nastaveni));
   }
 
-  // While an answer button shows, only "Hra" is offered.
+  // While an answer button shows, only "Hra" is offered; every other menu says why at its top,
+  // and that entry leads back to the answer.
+  void refusedEntriesAreSwitchedOff_data() {
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("Ok") << false << "Nejdřív potvrďte text v info okně tlačítkem Ok";
+    QTest::newRow("Ano/Ne") << true << "Nejdřív odpovězte na otázku v info okně: Ano, nebo Ne";
+  }
+
   void refusedEntriesAreSwitchedOff() {
+    QFETCH(bool, question);
+    QFETCH(QString, why);
     GameWindow window;
     GameScreen screen;
-    screen.okVisible = true;
+    screen.okVisible = !question;
+    screen.anoVisible = screen.neVisible = question;
     window.showState(screen);
+    int reasons = 0;
     for (QAction* entry : window.findChildren<QAction*>()) {
       if (entry->menu() || entry->objectName().isEmpty()) continue;
-      const bool gameMenu = entry->objectName() == "mnewgame" || entry->objectName() == "mkonec";
+      if (entry->objectName().startsWith(QLatin1String("proc_"))) {
+        QVERIFY(entry->isVisible() && entry->isEnabled());
+        QCOMPARE(entry->text(), why);
+        QCOMPARE(qobject_cast<QWidget*>(entry->parent())->actions().first(), entry);
+        ++reasons;
+        continue;
+      }
+      const bool gameMenu = entry->objectName() == "mnewgame" || entry->objectName() == "mkonec" ||
+                            entry->objectName() == "kronika";
       QCOMPARE(entry->isEnabled(), gameMenu);
     }
-    screen.okVisible = false;
+    QCOMPARE(reasons, 6);
+    window.show();
+    window.findChild<QAction*>(QStringLiteral("proc_dotace"))->trigger();
+    QCOMPARE(window.focusWidget()->objectName(), question ? "ano" : "ok");
+    screen.okVisible = screen.anoVisible = screen.neVisible = false;
     window.showState(screen);
     QVERIFY(window.findChild<QAction*>(QStringLiteral("noo"))->isEnabled());
     QVERIFY(window.findChild<QAction*>(QStringLiteral("army"))->isEnabled());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("proc_dotace"))->isVisible());
   }
 
   void f10OpensTheFirstMenuWithAnEntryHighlighted() {
@@ -193,8 +249,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(std::stoi(run.session.game()->text(Quantity::kasa)), before - 20);
   }
 
-  // The best scores have one button: it holds the focus, Enter, Space and Esc press it, and the
-  // read-only fields are out of the tab order.
+  // The best scores have one button: it holds the focus, and Enter, Space and Esc press it.
   void bestScoresAnswerEveryKey_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("Enter") << int(Qt::Key_Return);
@@ -209,12 +264,30 @@ class KeyboardTest : public QObject {
     scores.show();
     activate(&scores);
     QCOMPARE(QApplication::focusWidget(), scores.findChild<QWidget*>(QStringLiteral("Command1")));
-    for (QLineEdit* field : scores.findChildren<QLineEdit*>()) {
-      QVERIFY(!(field->focusPolicy() & Qt::TabFocus));
-    }
     QSignalSpy ok(&scores, &velmoran::BestScoresWindow::okClicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(ok.count(), 1);
+  }
+
+  // Tab walks the rulers, each read as one row with its place and months, and comes back to
+  // "Ok"; the months are read with their row, not on their own.
+  void bestScoresRowsAreReachedByTab() {
+    TestSession run;
+    run.folder.writeBest("Kazimír Dlouhověký\r\n48\r\nMarie\r\n2\r\n\r\n0\r\n");
+    run.click(Screen::Menu, "Command3");
+    QWidget* scores = run.window(Screen::Prohra);
+    activate(scores);
+    const QStringList rows = {"1. Kazimír Dlouhověký, 48 měsíců", "2. Marie, 2 měsíce",
+                              "3. bez jména, 0 měsíců"};
+    for (const QString& row : rows) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->accessibleName(), row);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), run.control<QWidget>(Screen::Prohra, "Command1"));
+    for (const char* months : {"sc0", "sc1", "sc2"}) {
+      QCOMPARE(run.control<QWidget>(Screen::Prohra, months)->focusPolicy(), Qt::NoFocus);
+    }
   }
 
   // Enter saves the settings wherever the focus is; Esc closes the settings and the best

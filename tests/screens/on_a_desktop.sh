@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a virtual X display under a real window manager (openbox), which
-# places, decorates and activates the windows as a player's desktop does.
+# places, decorates and activates the windows as a player's desktop does. The display is
+# 1024 × 768, or as DESKTOP_SCREEN says (1280x1024x24).
 #
 #   tests/screens/on_a_desktop.sh PROGRAM [ARGUMENTS...]
 #
@@ -19,7 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/server.log" &
+Xvfb -displayfd 3 -screen 0 "${DESKTOP_SCREEN:-1024x768x24}" -nolisten tcp 3>"$scratch/display" 2>"$scratch/server.log" &
 server=$!
 for _ in $(seq 200); do
   [[ -s "$scratch/display" ]] && break
