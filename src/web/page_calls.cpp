@@ -133,6 +133,14 @@ EMSCRIPTEN_KEEPALIVE void velmoran_chronicle_of_row(int row) {
   });
 }
 
+// The running reign's chronicle, during play (Hra > Kronika vlády, F3): it changes nothing.
+EMSCRIPTEN_KEEPALIVE void velmoran_reign_so_far() {
+  Page& page = thePage();
+  drive([&page](Session& s) {
+    if (const auto sofar = s.reignSoFar()) page.ui.showChronicle(sofar->chronicle, sofar->lines);
+  });
+}
+
 EMSCRIPTEN_KEEPALIVE void velmoran_settings_check(int box, int ticked) {
   drive([box, ticked](Session& s) { s.setSettingsCheck(std::size_t(box), ticked != 0); });
 }

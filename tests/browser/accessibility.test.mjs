@@ -4,8 +4,8 @@
 // a name.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { playScript } from './player.mjs';
-import { GAME, launch, openGame, serve } from './support.mjs';
+import { playScript, takeTranscript as takeTranscriptOf } from './player.mjs';
+import { GAME, launch, openGame, serve, settled } from './support.mjs';
 
 let server;
 let browser;
@@ -115,5 +115,52 @@ test('no button, field or picture goes without a name', GAME, async () => {
   const snapshot = await page.locator('body').ariaSnapshot();
   const nameless = snapshot.split('\n').filter((line) => /- (button|img|textbox|checkbox|menuitem)\s*(:.*)?$/.test(line.trim()) || /- (button|img)\s*""/.test(line));
   assert.deepEqual(nameless, []);
+  await context.close();
+});
+
+// The running reign's chronicle, by F3 and from Hra, as the desktop gives it: the focus on what
+// happened, the chart's figures in a table, Escape back to the answer; the game goes on as it
+// was.
+for (const [way, open] of Object.entries({
+  F3: (page) => page.keyboard.press('F3'),
+  'Hra > Kronika vlády': async (page) => {
+    await page.keyboard.press('Alt+H');
+    await page.getByRole('menuitem', { name: 'Kronika vlády' }).click();
+  },
+})) {
+  test(`the reign so far opens by ${way} and changes nothing`, GAME, async () => {
+    const context = await browser.newContext();
+    const page = await gameWithReport(context);
+    await playScript(page, ['army']);
+    const before = await page.evaluate(() => JSON.stringify(window.velmoran.state()));
+    await takeTranscriptOf(page);
+    await open(page);
+    await settled(page);
+    const chronicle = page.locator('.window.chronicle');
+    assert.match(await chronicle.locator('#vladce').textContent(), /^Čtenář, vládce země Slyšitelná: \d+ měsíc/);
+    assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Co se stalo');
+    await page.getByRole('tab', { name: 'Graf' }).focus();
+    await page.keyboard.press('ArrowRight');
+    const table = page.getByRole('table', { name: 'Čísla po měsících' });
+    assert.ok(await table.isVisible());
+    const figures = await table.locator('tbody tr').count();
+    assert.ok(figures >= 1, `${figures} rows`);
+    await page.keyboard.press('Escape');
+    assert.equal(await chronicle.count(), 0);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'btn-ok');
+    assert.equal(await page.evaluate(() => JSON.stringify(window.velmoran.state())), before);
+    assert.equal(await takeTranscriptOf(page), '');
+    await context.close();
+  });
+}
+
+test('each row of the best scores is read as its place, ruler and months', GAME, async () => {
+  const context = await browser.newContext();
+  const page = await openGame(context, server.url);
+  await playScript(page, ['top3']);
+  const names = await page.locator('.window.prohra button[id^="jm"]').evaluateAll(
+    (rows) => rows.map((row) => row.getAttribute('aria-label')));
+  assert.equal(names.length, 3);
+  names.forEach((name, row) => assert.match(name, new RegExp(`^${row + 1}\\. (.+, \\d+ měsíc(e|ů)?|volné místo)$`)));
   await context.close();
 });

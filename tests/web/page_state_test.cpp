@@ -42,7 +42,8 @@ TEST(PageState, AChronicleCarriesItsFiguresAndLines) {
   chronicle.figures.push_back({1, 100, -50, 20, 5, 1, 2, {1, 2, 3, 4, 5, 6}});
   EXPECT_EQ(
       chronicleJson(chronicle, {{2, "Válka."}}),
-      R"({"ruler":"Jan","country":"Ruritánie","months":2,)"
+      R"({"heading":"Jan, vládce země Ruritánie: 2 měsíce","ruler":"Jan","country":"Ruritánie",)"
+      R"("months":2,)"
       R"("figures":[[1,100,-50,20,5,1,2,1,2,3,4,5,6]],"lines":[{"month":2,"text":"Válka."}]})");
 }
 

@@ -17,6 +17,11 @@
   let core = null;
   let state = { open: [], game: null, scores: [], checks: [] };
   let menuBar = [];
+  // Beside the game's two entries: the running reign's chronicle, which changes nothing.
+  const CHRONICLE_ENTRY = { name: 'kronika', caption: 'Kronika vlády', shortcut: 'F3', run: () => call('velmoran_reign_so_far') };
+  // The columns of the chronicle's table: what the chart draws, month by month.
+  const FIGURE_COLUMNS = ['Měsíc', 'Pokladna', 'Rozpočet', 'Území', 'Obrana', 'Partyzáni', 'Bordánie',
+    'Policie', 'Armáda', 'Dělníci', 'Rolníci', 'Chudina', 'Inteligence'];
   const windows = new Map(); // screen name -> its window element
 
   // ---------------------------------------------------------------- building the page
@@ -351,6 +356,7 @@
       top.setAttribute('aria-label', menu.caption);
       li.append(top);
       top.menu = menu;
+      const entries = menu.name === 'mhra' ? [menu.entries[0], CHRONICLE_ENTRY, ...menu.entries.slice(1)] : menu.entries;
       if (onTheBar) {
         top.entry = menu.entries[0];
         top.addEventListener('click', () => runEntry(top.entry));
@@ -358,7 +364,7 @@
         top.setAttribute('aria-haspopup', 'menu');
         top.setAttribute('aria-expanded', 'false');
         const list = el('ul', { class: 'menu', role: 'menu', 'aria-label': menu.caption, hidden: true });
-        list.items = menu.entries.map((entry) => {
+        list.items = entries.map((entry) => {
           const item = el('span', { role: 'menuitem', tabindex: '-1', 'data-name': entry.name, 'aria-label': entry.caption.replace(/ {2,}/g, ' ') },
             [el('span', { text: entry.caption }), entry.shortcut ? el('span', { text: entry.shortcut, 'aria-hidden': 'true' }) : null]);
           if (entry.shortcut) item.setAttribute('aria-keyshortcuts', entry.shortcut.replace('Ctrl', 'Control'));
@@ -448,7 +454,7 @@
   function runEntry(entry) {
     const item = document.querySelector(`.menubar [data-name="${entry.name}"]`);
     if (item && item.getAttribute('aria-disabled') === 'true') return;
-    call('velmoran_menu_entry', entry.index);
+    if (entry.run) entry.run(); else call('velmoran_menu_entry', entry.index);
   }
 
   // ---------------------------------------------------------------- showing the state
@@ -472,10 +478,12 @@
         if (screen === 'splash') document.getElementById('loading')?.remove();
       }
     }
-    if (!state.open.includes('prohra')) closeChronicle();
+    // A reign's chronicle goes with the window it was opened from.
+    const chronicle = document.querySelector('.window.chronicle');
+    if (chronicle && !state.open.includes(chronicle.dataset.owner)) closeChronicle();
     if (windows.has('main')) showGame(windows.get('main'), previousInfoWrites);
     if (windows.has('vzpoura')) showRebellion(windows.get('vzpoura'));
-    if (windows.has('prohra')) windows.get('prohra').fields.forEach((field, i) => { field.textContent = state.scores[i] || ''; });
+    if (windows.has('prohra')) showBestScores(windows.get('prohra'));
     if (windows.has('nastaveni')) windows.get('nastaveni').checks.forEach((box, i) => { box.checked = state.checks[i]; });
     placeWindows(wasOpen);
     if (state.finished || (state.open.length === 0 && core)) showFinished();
@@ -563,11 +571,18 @@
     if (!win) return;
     const shown = ['ano', 'ok', 'ne'].map((name) => win.answers[name]).filter((b) => !b.hidden);
     if (shown.length && !shown.includes(document.activeElement)) {
-      if (!always && document.activeElement && document.activeElement.closest('.menubar')) return;
+      if (!always && document.activeElement && document.activeElement.closest('.menubar, .chronicle')) return;
       shown[0].focus();
     } else if (!shown.length && always) {
       win.querySelector('.menubar [tabindex="0"]')?.focus();
     }
+  }
+
+  function showBestScores(win) {
+    win.fields.forEach((field, i) => { field.textContent = state.scores[i] || ''; });
+    win.fields.filter((field) => field.id.startsWith('jm')).forEach((name, row) => {
+      name.setAttribute('aria-label', state.scoreReadings[row] || '');
+    });
   }
 
   function showRebellion(win) {
@@ -598,20 +613,55 @@
     keepFocus();
   }
 
+  // The chronicle of a ranked reign (from the best scores) or of the running one (from the
+  // game screen): it goes when that window goes. The focus goes to what happened.
   function showChronicle(chronicle) {
-    closeChronicle();
+    document.querySelector('.window.chronicle')?.remove();
     const win = makeWindow('kronika', 'Kronika vlády', 4800, 6300, { class: 'chronicle', onClose: closeChronicle });
+    win.dataset.owner = state.open.includes('prohra') ? 'prohra' : 'main';
     win.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeChronicle(); });
     const c = win.client;
-    c.append(at(el('p', { class: 'label bold', id: 'vladce',
-      text: `${chronicle.ruler}, vládce země ${chronicle.country}: ${chronicle.months} měsíců` }), 90, 90, 4620));
-    const canvas = el('canvas', { role: 'img', 'aria-label': 'Graf vlády: pokladna a rozpočet, území, obrana a nepřátelé, oblíbenost' });
-    c.append(canvas);
-    drawChart(canvas, chronicle.figures, 308, 230);
-    const lines = el('ul', { class: 'lines', 'aria-label': 'Zápisy kroniky', tabindex: '0' });
+    c.append(at(el('p', { class: 'label bold', id: 'vladce', text: chronicle.heading }), 90, 90, 4620));
+    const canvas = el('canvas', { role: 'img', 'aria-label': 'Graf vlády: pokladna a rozpočet, území, obrana a nepřátelé, oblíbenost',
+      'aria-description': 'Čísla grafu jsou po měsících v tabulce na kartě Čísla po měsících' });
+    drawChart(canvas, chronicle.figures, 308, 210);
+    c.append(chronicleViews([['Graf', canvas], ['Čísla po měsících', figureTable(chronicle.figures)]]));
+    const lines = el('ul', { class: 'lines', 'aria-label': 'Co se stalo', tabindex: '0' });
     lines.append(...chronicle.lines.map((line) => el('li', { text: `${line.month}. měsíc: ${line.text}` })));
     c.append(lines);
     layOutChronicle();
+    lines.focus();
+  }
+
+  // Tabs over the chart and its table: the arrows go from tab to tab.
+  function chronicleViews(views) {
+    const tabs = el('div', { class: 'tabs', role: 'tablist', 'aria-label': 'Pohledy' });
+    const panels = views.map(([caption, content], i) => el('div', { class: 'view', role: 'tabpanel', id: `pohled-${i}`,
+      'aria-labelledby': `karta-${i}`, hidden: i > 0 }, content));
+    const buttons = views.map(([caption], i) => el('button', { type: 'button', role: 'tab', id: `karta-${i}`, text: caption,
+      'aria-controls': `pohled-${i}`, 'aria-selected': String(i === 0), tabindex: i ? '-1' : '0', onclick: () => choose(i) }));
+    function choose(chosen) {
+      buttons.forEach((button, i) => {
+        button.setAttribute('aria-selected', String(i === chosen));
+        button.tabIndex = i === chosen ? 0 : -1;
+        panels[i].hidden = i !== chosen;
+      });
+      buttons[chosen].focus();
+    }
+    tabs.addEventListener('keydown', (event) => {
+      const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+      if (!step) return;
+      event.preventDefault();
+      choose((buttons.indexOf(document.activeElement) + step + buttons.length) % buttons.length);
+    });
+    tabs.append(...buttons);
+    return el('div', { class: 'views' }, [tabs, ...panels]);
+  }
+
+  function figureTable(figures) {
+    const head = el('tr', {}, FIGURE_COLUMNS.map((column) => el('th', { scope: 'col', text: column })));
+    const rows = figures.map((row) => el('tr', {}, row.map((value) => el('td', { text: String(value) }))));
+    return el('table', { 'aria-label': 'Čísla po měsících', tabindex: '0' }, [el('thead', {}, head), el('tbody', {}, rows)]);
   }
 
   // Beside the best scores, so that their Ok stays in reach: both side by side on the desk.
@@ -865,6 +915,7 @@
       return;
     }
     if (event.key === 'F2') { event.preventDefault(); runEntry(menuBar[0].entries[0]); return; }
+    if (event.key === 'F3') { event.preventDefault(); runEntry(CHRONICLE_ENTRY); return; }
     if (event.ctrlKey && !event.altKey && (event.key === 'k' || event.key === 'K')) {
       event.preventDefault();
       runEntry(menuBar[0].entries[1]);
