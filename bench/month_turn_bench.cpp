@@ -4,83 +4,25 @@
 // game folder in the temporary directory, with a user interface that shows nothing.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <iostream>
 #include <map>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "commands/command_table.h"
 #include "files/data_text.h"
 #include "files/game_folders.h"
-#include "quiet_ui.h"
-#include "state/game.h"
-#include "state/session.h"
-#include "turn/month_turn.h"
-#include "turn/turn_rules.h"
+#include "month_player.h"
 
 namespace velmoran {
 namespace {
-
-namespace fs = std::filesystem;
-
-class GameFolderCopy {
- public:
-  GameFolderCopy() {
-    std::string pattern = (fs::temp_directory_path() / "velmoran-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-    fs::copy(VELMORAN_SOURCE_GAME_FOLDER, path_, fs::copy_options::recursive);
-    // A player's texts lie in their folder long before a month is played; the game reads a
-    // text changed in the last moments every time, so the copy is left to settle first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
-  }
-  ~GameFolderCopy() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-// One copy serves every benchmark of the run.
-const fs::path& gameFolder() {
-  static const GameFolderCopy copy;
-  return copy.path();
-}
 
 // The texts a month turn reads: one random event of these a month.
 const char* const kMonthlyEvents[] = {"nahoda1.ini", "nahoda2.ini",  "nahoda3.ini", "nahoda4.ini",
                                       "nahoda5.ini", "nahoda6.ini",  "nahoda7.ini", "nahoda8.ini",
                                       "nahoda9.ini", "nahoda10.ini", "nahoda77.ini"};
-
-// A fresh session with a game started, as the player starts one; with the chronicle's
-// recorder or without it.
-std::unique_ptr<Session> gameStarted(Ui& ui, const fs::path& folder, bool recording) {
-  auto session = std::make_unique<Session>(ui, folder, turnRules(), runMenuCommand);
-  session->setRecordsChronicles(recording);
-  session->openTitleMenu();
-  session->start();
-  return session;
-}
-
-// A country that neither goes bankrupt, nor loses a war, nor rises against its ruler, so that
-// month follows month.
-void keepTheCountryStanding(Session& session) {
-  session.play([](Game& game) {
-    game.set(Quantity::kasa, 0);
-    game.set(Quantity::arm, 100000);
-    for (Quantity q : {Quantity::polo, Quantity::armo, Quantity::delo, Quantity::rolo,
-                       Quantity::chuo, Quantity::into}) {
-      game.set(q, 10);
-    }
-  });
-}
 
 // Each month turn is timed alone on the steady clock: keeping the country standing and the
 // rebellion screen's OK are no part of it, and pausing the benchmark's own timers for them
@@ -88,28 +30,15 @@ void keepTheCountryStanding(Session& session) {
 // than a tenth of a month turn.
 void playMonths(benchmark::State& state, bool recording) {
   using Clock = std::chrono::steady_clock;
-  QuietUi ui;
-  auto session = gameStarted(ui, gameFolder(), recording);
-  long long months = 0, newGames = 0;
+  MonthPlayer player(gameFolder(), recording);
   for (auto _ : state) {
-    if (months++ % 4 == 0) keepTheCountryStanding(*session);
+    if (player.upkeepDue()) player.keepTheCountryStanding();
     const auto started = Clock::now();
-    session->play([](Game& game) {
-      game.vars().monthEnd = 1;
-      ok_Click(game);
-    });
+    player.playMonth();
     state.SetIterationTime(std::chrono::duration<double>(Clock::now() - started).count());
-    // The rebellion screen waits for its OK, which the strong army wins; should the game
-    // end all the same, the next month is played in a new game.
-    if (!session->takesInput(Screen::Main)) {
-      session->vzpouraOk();
-      if (!session->takesInput(Screen::Main)) {
-        session = gameStarted(ui, gameFolder(), recording);
-        ++newGames;
-      }
-    }
+    if (player.waiting()) player.settle();
   }
-  state.counters["new games"] = static_cast<double>(newGames);
+  state.counters["new games"] = static_cast<double>(player.newGames());
 }
 
 void MonthTurn(benchmark::State& state) {

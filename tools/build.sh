@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game into build/: the programs velmoran and velmoran-console, and the ready game
-# folder build/game.
+# folder build/game. With targets given, builds only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The hardening of Debian's own packages (fortified functions, stack protector, relocations
@@ -11,4 +11,4 @@ flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)"
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" ${1:+--target "$@"}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages the game needs to build, run and test, where they are missing.
+# Installs the Debian 12 packages the game needs to build, run and test, where they are missing;
+# with packages named, those as well.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,8 @@ packages=(
   at-spi2-core dbus-x11 python3-pyatspi xdotool
   desktop-file-utils appstream dpkg-dev file lintian
 )
+# and those the caller names (tools/install-web-deps.sh)
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

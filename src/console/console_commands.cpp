@@ -47,6 +47,14 @@ void ConsoleCommands::run(const std::string& line) {
   ui_.error("neznámý příkaz: " + transcriptField(command));
 }
 
+void ConsoleCommands::runLines(LineSource& lines, const std::function<bool()>& stop) {
+  while (!session_.finished() && session_.anyScreenOpen() && !stop()) {
+    const auto line = lines.next();
+    if (!line) break;
+    run(*line);
+  }
+}
+
 bool ConsoleCommands::onTitleMenu(const std::string& command) {
   if (command != "start" && command != "pokracovat" && command != "nastaveni" &&
       command != "top3" && command != "konec" && command != "ohre") {
@@ -159,24 +167,7 @@ void ConsoleCommands::pressButton(const std::string& button) {
 }
 
 void ConsoleCommands::printState() {
-  const Game& game = *session_.game();
-  const GameScreen& screen = game.screen();
-  for (const auto& info : kQuantities) {
-    out_ << info.name << '=' << transcriptField(game.text(info.quantity)) << '\n';
-  }
-  std::string buttons;
-  if (screen.okVisible) buttons += " ok";
-  if (screen.anoVisible) buttons += " ano";
-  if (screen.neVisible) buttons += " ne";
-  out_ << "buttons=" << (buttons.empty() ? "" : buttons.substr(1)) << '\n';
-  out_ << "question=" << session_.vars().questionCode << '\n';
-  out_ << "monthend=" << static_cast<int>(session_.vars().monthEnd) << '\n';
-  out_ << "info=" << transcriptField(screen.info) << '\n';
-  std::string withdrawn;
-  for (const auto& info : kMenuEntries) {
-    if (game.isWithdrawn(info.entry)) withdrawn += " " + std::string(info.command);
-  }
-  out_ << "withdrawn=" << (withdrawn.empty() ? "" : withdrawn.substr(1)) << '\n';
+  out_ << stateLines(session_) << '\n';
 }
 
 void ConsoleCommands::setQuantity(const std::string& argument) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
 #include "console/console_ui.h"
+#include "console/line_source.h"
 #include "state/session.h"
 
 namespace velmoran {
@@ -18,6 +20,8 @@ class ConsoleCommands {
       : session_(session), ui_(ui), out_(out) {}
 
   void run(const std::string& line);
+  // One command a line, until the lines run out, no screen is left or `stop` says so.
+  void runLines(LineSource& lines, const std::function<bool()>& stop);
 
  private:
   bool onTitleMenu(const std::string& command);

@@ -34,7 +34,6 @@ class ConsoleUi : public Ui {
   void error(const std::string& reason);
 
  private:
-  void reignOffered();
   LineSource& lines_;
   std::ostream& out_;
   const Session* session_ = nullptr;

@@ -12,8 +12,4 @@ std::optional<std::string> LineSource::next() {
   return validUtf8(line);
 }
 
-std::string transcriptField(const std::string& text) {
-  return terminalText(validUtf8(text), "|");
-}
-
 }  // namespace velmoran

@@ -45,11 +45,7 @@ int main(int argc, char** argv) {
   // The splash screen does not wait here: its timer runs out at once.
   session.openSplash();
   session.splashTimer();
-  while (!session.finished() && session.anyScreenOpen() && !caughtStopSignal()) {
-    const auto line = lines.next();
-    if (!line) break;
-    commands.run(*line);
-  }
+  commands.runLines(lines, [] { return caughtStopSignal() != 0; });
   session.keepReign();
   std::cout.flush();
   if (const int signal = caughtStopSignal()) endBySignal(signal);

@@ -3,21 +3,44 @@
 
 #include <fcntl.h>
 #include <unistd.h>
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+#include <set>
+#else
 #include <sys/file.h>
 #endif
 
 #include <cerrno>
 #include <string>
 
+#ifdef __EMSCRIPTEN__
+// WebAssembly has no flock. The program that embeds the game lends a lock of its own that
+// every copy of the game sees, by name (the browser's page: a Web Lock, shared by its tabs),
+// through these two functions; without one (the core's tests under Node.js), the copies are
+// those of this process, and they keep each other out as flock would.
+namespace {
+std::set<std::string>& heldInThisProcess() {
+  static std::set<std::string> held;
+  return held;
+}
+}  // namespace
+
+extern "C" __attribute__((weak)) int velmoran_take_lock(const char* name) {
+  return heldInThisProcess().insert(name).second ? 1 : 0;
+}
+
+extern "C" __attribute__((weak)) void velmoran_release_lock(const char* name) {
+  heldInThisProcess().erase(name);
+}
+#endif
+
 namespace velmoran {
 
 namespace {
 
 // Whether the lock on the open lock file could be had at once.
-bool lockAtOnce([[maybe_unused]] int fd) {
+bool lockAtOnce([[maybe_unused]] int fd, [[maybe_unused]] const std::string& name) {
 #ifdef __EMSCRIPTEN__
-  return true;  // one page plays one game: there is no second copy to keep out
+  return velmoran_take_lock(name.c_str()) != 0;
 #else
   int result = 0;
   do {
@@ -42,7 +65,7 @@ bool ReignLock::take() {
   const int fd =
       ::open(lockFile_.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  if (!lockAtOnce(fd)) {
+  if (!lockAtOnce(fd, lockFile_.string())) {
     ::close(fd);
     return false;
   }
@@ -52,6 +75,9 @@ bool ReignLock::take() {
 
 void ReignLock::release() {
   if (fd_ < 0) return;
+#ifdef __EMSCRIPTEN__
+  velmoran_release_lock(lockFile_.c_str());
+#endif
   ::close(fd_);
   fd_ = -1;
 }

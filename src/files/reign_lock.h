@@ -8,8 +8,8 @@ namespace velmoran {
 // The lock that the one copy of the game offering or playing the unfinished reign holds, on
 // a lock file beside the reign's file ("rozehrana.dat.lock"): a second copy finds it taken and
 // leaves the reign alone. The system releases it when its copy ends, killed or not, so a
-// reign left by a killed copy is free again. Where locks do not exist (a browser), taking it
-// always succeeds.
+// reign left by a killed copy is free again. In WebAssembly the program that embeds the game
+// lends the lock (reign_lock.cpp): in a browser, every tab is a copy.
 class ReignLock {
  public:
   explicit ReignLock(std::filesystem::path reignFile);

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 
@@ -38,6 +42,68 @@ TEST(DecimalText, QuantitiesAreWrittenAndReadAsShortDecimalTexts) {
     EXPECT_DOUBLE_EQ(numericPrefix(c.text), c.value);
   }
 }
+
+TEST(DecimalText, NumbersBeyondTheTypeReadAsTheNearestItHas) {
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {{"1e400", kLargest},
+               {"-1e400", -kLargest},
+               {"1.7976931348623159e308", kLargest},
+               {"1e-400", 0},
+               {"-1e-400", 0},
+               {"4.9e-324", std::numeric_limits<double>::denorm_min()},
+               {"123456789012345678901234567890", 1.2345678901234568e29}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(numericPrefix(c.text), c.value);
+  }
+  const struct {
+    double value;
+    const char* text;
+  } written[] = {{1e22, "1e+22"},
+                 {-1.5e300, "-1.5e+300"},
+                 {123456789012345678.0, "123456789012345680"},
+                 {0.001, "0.001"},
+                 {0.0001, "1e-04"},
+                 {1e5, "100000"},
+                 {1.5e7 + 0.5, "15000000.5"},
+                 {0.1 + 0.2, "0.30000000000000004"},
+                 {kLargest, "1.7976931348623157e+308"},
+                 {std::numeric_limits<double>::denorm_min(), "5e-324"}};
+  for (const auto& c : written) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(decimalText(c.value), c.text);
+    EXPECT_EQ(numericPrefix(c.text), c.value);
+  }
+}
+
+#if defined(__cpp_lib_to_chars)
+// Where the C++ library can write the shortest text itself, the game's texts are the same.
+TEST(DecimalText, WritesWhatTheLibrarysShortestFormWrites) {
+  std::mt19937_64 bits(20261209);
+  for (int i = 0; i < 20000; ++i) {
+    double value = 0;
+    if (i % 2 == 0) {
+      const std::uint64_t raw = bits();
+      std::memcpy(&value, &raw, sizeof value);
+    } else {
+      value = static_cast<double>(static_cast<std::int64_t>(bits() % 2000001) - 1000000) /
+              std::pow(10.0, static_cast<double>(bits() % 12));
+    }
+    if (!std::isfinite(value) || value == 0) continue;
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const std::string library(buffer, end);
+    SCOPED_TRACE(library);
+    if (std::trunc(value) != value || std::fabs(value) >= 9007199254740992.0) {
+      EXPECT_EQ(decimalText(value), library);
+    }
+    EXPECT_EQ(numericPrefix(library), value);
+  }
+}
+#endif
 
 TEST(DecimalText, StrictWholeNumbers) {
   const auto none = std::nullopt;
