@@ -59,7 +59,9 @@ bool askWindowManagerToClose(QWidget* window) {
   xcb_send_event(x, 0, screen->root,
                  XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                  reinterpret_cast<const char*>(&close));
-  xcb_flush(x);
+  // A round trip before the connection goes: the server has then taken the request, which a
+  // connection closed at once often lost (the window manager never heard of it).
+  std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
   std::free(atom);
   xcb_disconnect(x);
   return true;
