@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the splash screen, the title menu, the settings screen, the about box,
-# the game screen, the help window and the rebellion screen for docs/, and the two the help page shows
+# the game screen, the help window, the rebellion screen and the reign's chronicle for docs/, and the two the help page shows
 # (game/napoveda-*.png): runs the built game on a virtual X display in a copy of its game
 # folder, plays the first steps with xdotool and grabs the windows with ImageMagick's import.
 # Then the game screen at the window sizes 150 % and 200 %, reached by the keyboard alone.
@@ -127,6 +127,36 @@ done
 [[ -n "$rebellion" ]] || { echo "no rebellion broke out" >&2; exit 1; }
 sleep 0.5
 import -window "$rebellion" "$root/docs/rebellion.png"
+
+# The reign goes on quietly for forty rounds more, each rebellion and box on the way closed by
+# Enter, and F3 then shows its chronicle so far; a reign that ends on the way shows it by itself.
+press_return_in_boxes() {
+  local box
+  for box in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    case "$(xdotool getwindowname "$box" 2>/dev/null)" in
+      " Velmoran" | "Kronika vlády" | "") ;;
+      *) xdotool windowfocus --sync "$box" key Return 2>/dev/null || true ;;
+    esac
+  done
+}
+chronicle=
+for round in $(seq 60); do
+  chronicle=$(xdotool search --onlyvisible --name '^Kronika vlády$' 2>/dev/null | head -n 1 || true)
+  [[ -n "$chronicle" ]] && break
+  press_return_in_boxes
+  if ((round > 40)); then
+    xdotool windowfocus --sync "$game" key F3 2>/dev/null || true
+    sleep 0.3
+    continue
+  fi
+  for spot in "231 186" "355 186" "380 8"; do
+    xdotool mousemove --window "$game" $spot click 1 2>/dev/null || true
+    sleep 0.05
+  done
+done
+[[ -n "$chronicle" ]] || { echo "the reign's chronicle did not open" >&2; exit 1; }
+sleep 0.5
+import -window "$chronicle" "$root/docs/chronicle.png"
 kill "$game_pid" 2>/dev/null || true
 wait "$game_pid" 2>/dev/null || true
 game_pid=
@@ -152,5 +182,5 @@ for percent in 150 200; do
   wait "$game_pid" 2>/dev/null || true
   game_pid=
 done
-echo "wrote docs/{splash,title-menu,settings,about,game-screen,help,rebellion}.png," \
+echo "wrote docs/{splash,title-menu,settings,about,game-screen,help,rebellion,chronicle}.png," \
   "docs/game-screen-{150,200}.png and game/napoveda-*.png"
