@@ -10,4 +10,4 @@ tools/install-web-deps.sh
 tools/build.sh velmoran-console
 tools/build-web.sh
 (cd build-web && ctest --output-on-failure)
-node --test --test-reporter=spec tests/browser/
+node --test tests/browser/
